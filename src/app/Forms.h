@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+// The program's windows are one instance each, created the first time any code touches
+// them and destroyed when they are closed; the next touch creates a fresh one from its
+// design. Forms keeps the set of loaded windows, hidden ones included.
+namespace Forms {
+
+void add(QWidget* form);
+// Called by a window's close handler once the close is certain. The object itself stays
+// valid until control returns to the event loop.
+void remove(QWidget* form);
+QList<QWidget*> loaded();
+
+template <class T> T* instance()
+{
+    for (QWidget* form : loaded())
+        if (T* match = qobject_cast<T*>(form))
+            return match;
+    T* form = new T;
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    add(form);
+    return form;
+}
+
+} // namespace Forms

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QPushButton;
+
+// What the entry window and the result window share: a fixed-size client area under the
+// menu bar, the Exit button as default and cancel button, centring on first show, and the
+// unload handler that leads to the exit screen.
+class MainForm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainForm(int clientWidthTwips, int clientHeightTwips);
+
+    QWidget* client() const { return m_client; }
+
+protected:
+    // The button that Enter (with the focus not on a push button) and Esc press.
+    void setExitButton(QPushButton* button) { m_exitButton = button; }
+    // Fixes the window's size once the menu bar is in place.
+    void fixSize();
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Unload();
+
+    QWidget* m_client;
+    QPushButton* m_exitButton = nullptr;
+    bool m_centred = false;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <functional>
+
+// Start-up and the program's one way of ending itself.
+
+// Runs once when the process starts: the single-copy guard, seeding the random generator,
+// the update reminder, the entry window and the offer rotation. Returns once the entry
+// window is showing (or, in a second copy, never).
+void StartProgram();
+
+// Closes every loaded window and ends the process with status 0. Never returns; a call made
+// while a quit is already under way changes nothing.
+void QuitProgram();
+
+bool quitUnderWay();
+
+// For tests: what QuitProgram does instead of ending the process once every window is
+// closed. The quit then counts as over.
+void setProcessEnd(std::function<void(int)> end);
+
+// True when another copy of the program holds the per-user lock. The first call takes the
+// lock, which is then held until the process ends.
+bool anotherCopyRunning();

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// The per-user settings store: INI text under the user's config folder, addressed by the
+// program's file name, the section "Settings" and the encoded key. Keys and values are
+// stored encoded. Nothing is cached: every read and write goes to the store.
+
+// The base name of the running program file, taken afresh at each call.
+QString applicationName();
+
+// The stored value of a key, decoded; empty when there is none.
+QString GetStoredSetting(const QString& key);
+// Stores the value under the key, both encoded. Throws std::runtime_error when the store
+// cannot be written.
+void SaveStoredSetting(const QString& key, const QString& value);
+
+// Each character's Latin-1 code shifted up (or down) by 85. A character that has no
+// Latin-1 code, or whose shifted code would leave 0..255, is left out.
+QString EncodeSetting(const QString& text);
+QString DecodeSetting(const QString& text);

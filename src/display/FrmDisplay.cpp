@@ -1,0 +1,106 @@
+#include "FrmDisplay.h"
+
+#include "app/Forms.h"
+#include "app/FrmExitScreen.h"
+#include "app/Look.h"
+#include "app/Policy.h"
+#include "entry/FrmMain.h"
+#include "links/LinkLabel.h"
+#include "links/Promotions.h"
+#include "links/WebMenus.h"
+#include "sign/ModPlanetSign.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+FrmDisplay* frmDisplay() { return Forms::instance<FrmDisplay>(); }
+
+void showZevodSignInResult()
+{
+    if (const auto description = signDescription(strZevodSign))
+        frmDisplay()->lblSignDesc->setText(*description);
+    QLabel* sign = frmDisplay()->lblZevodSign;
+    sign->setText(strZevodSign);
+    sign->adjustSize();
+}
+
+QString FrmDisplay::placeholderDescription()
+{
+    return QStringLiteral("This is an idealistic combination and you shall be able to approach issues with a "
+                          "neutral attitude. You will have a sense of vision accompanied by imagination and "
+                          "innovativeness. You have a humane nature. But be careful not to make excuses when you "
+                          "are needed.");
+}
+
+FrmDisplay::FrmDisplay() : MainForm(7455, 5520)
+{
+    setObjectName(QStringLiteral("frmDisplay"));
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    Look::setBackground(client(), Look::dark);
+
+    const QColor grey(128, 128, 128);
+    cmdBack = Look::button(client(), "cmdBack", twRect(1320, 4160, 6135, 465), QStringLiteral("&Back"), grey,
+                           Look::verdana(8.25, true));
+    cmdExit = Look::button(client(), "cmdExit", twRect(0, 4160, 1215, 465), QStringLiteral("&Exit"), grey,
+                           Look::verdana(8.25, true));
+    Frame2 = Look::panel(client(), "Frame2", twRect(0, 0, 7455, 855), Look::band);
+    Frame5 = Look::panel(client(), "Frame5", twRect(0, 4680, 7455, 855), Look::band);
+    const PromoLabels promos =
+        createPromoLabels(Frame2, Frame5,
+                          {twRect(120, 240, 7200, 465), twRect(255, 160, 6945, 615), twRect(255, 160, 6945, 615),
+                           Qt::AlignHCenter});
+    Label61 = promos.Label61;
+    lblCobrand = promos.lblCobrand;
+    lblFullBrand = promos.lblFullBrand;
+
+    fraPowerSign = new QGroupBox(QStringLiteral("Zevod Astrology Sign"), client());
+    fraPowerSign->setObjectName(QStringLiteral("fraPowerSign"));
+    fraPowerSign->setGeometry(twRect(0, 840, 7455, 3255));
+    fraPowerSign->setFlat(true);
+    fraPowerSign->setFont(Look::verdana(9, true));
+    Look::setTextColour(fraPowerSign, Look::lilac);
+    Look::setBackground(fraPowerSign, Look::dark);
+    Label3 = Look::label(fraPowerSign, "Label3", twRect(180, 360, 7095, 855), FrmMain::introText(), Look::lilac,
+                         Look::verdana(8.25, true), Qt::AlignHCenter | Qt::AlignTop);
+    lblSignDesc = Look::label(fraPowerSign, "lblSignDesc", twRect(240, 1680, 7095, 1335), placeholderDescription(),
+                              Look::lilac, Look::verdana(8.25, true), Qt::AlignHCenter | Qt::AlignTop);
+    lblZevodSign = Look::label(fraPowerSign, "lblZevodSign", twRect(3030, 1320, 1260, 210),
+                               QStringLiteral("lblZevodSign"), Look::white, Look::verdana(9, true),
+                               Qt::AlignHCenter | Qt::AlignTop, Look::GrowsToFit);
+
+    setTabOrder(cmdExit, cmdBack);
+    setExitButton(cmdExit);
+    connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
+    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    auto* back = mnuFile->addAction(QStringLiteral("&Back"));
+    back->setObjectName(QStringLiteral("mnuFileBack"));
+    connect(back, &QAction::triggered, this, [this] { mnuFileBack_Click(); });
+    auto* exit = mnuFile->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    mnuHelp = addWebMenus(this, {"&Check for Software Update", "mnuFileSep1", "mnuFileSep2"});
+
+    fixSize();
+    cmdExit->setFocus();
+}
+
+// Back: close this window (which brings up the exit screen), show the entry window as the
+// user left it, and hide the exit screen again. Each step runs whatever became of the one
+// before; this object stays valid until the handler returns.
+void FrmDisplay::cmdBack_Click()
+{
+    runStep([this] { close(); });
+    runStep([] { frmMain()->show(); });
+    runStep([] { frmExitScreen()->hide(); });
+}
+
+void FrmDisplay::cmdExit_Click() { runStep([this] { close(); }); }
+void FrmDisplay::mnuFileBack_Click() { cmdBack_Click(); }
+void FrmDisplay::mnuExit_Click() { cmdExit_Click(); }

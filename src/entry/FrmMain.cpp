@@ -1,0 +1,233 @@
+#include "FrmMain.h"
+
+#include "app/Forms.h"
+#include "app/FrmExitScreen.h"
+#include "app/Look.h"
+#include "app/MsgBox.h"
+#include "app/Policy.h"
+#include "display/FrmDisplay.h"
+#include "links/LinkLabel.h"
+#include "links/Promotions.h"
+#include "links/WebMenus.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+
+FrmMain* frmMain() { return Forms::instance<FrmMain>(); }
+
+QString FrmMain::introText()
+{
+    return QStringLiteral("Quorvex finds your Zevod Astrology sign. This may be be said to have dark or strong "
+                          "influence on people. This may bring about powerful changes. This represents the journey "
+                          "to find the context of an issue. You will never accept anything without testing it out "
+                          "for yourself.");
+}
+
+namespace {
+
+QComboBox* picker(QWidget* parent, const char* name, const QRect& rect, const char* accessibleName)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setGeometry(rect);
+    list->setFont(Look::verdana(8.25, true));
+    list->setAccessibleName(QLatin1String(accessibleName));
+    QPalette palette = list->palette();
+    for (auto role : {QPalette::Button, QPalette::Base, QPalette::Window})
+        palette.setColor(role, Look::dark);
+    for (auto role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
+        palette.setColor(role, Look::lilac);
+    list->setPalette(palette);
+    return list;
+}
+
+QLabel* caption(QWidget* parent, const char* name, int left, int top, int width, int height, const char* text,
+                bool bold)
+{
+    return Look::label(parent, name, twRect(left, top, width, height), QLatin1String(text), Look::white,
+                       Look::verdana(8.25, bold, true), Qt::AlignLeft | Qt::AlignTop, Look::GrowsToFit);
+}
+
+} // namespace
+
+FrmMain::FrmMain() : MainForm(7485, 5910)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    Look::setBackground(client(), QColor(255, 224, 192));
+
+    Frame2 = Look::panel(client(), "Frame2", twRect(0, 0, 7500, 855), Look::band);
+    Frame1 = Look::panel(client(), "Frame1", twRect(0, 840, 7500, 4215), Look::dark);
+    Picture1 = Look::panel(Frame1, "Picture1", twRect(735, 1560, 6015, 1575), Look::dark);
+    cboMonth = picker(Picture1, "cboMonth", twRect(2760, 960, 1500, 315), "Month");
+    txtName = new QLineEdit(Picture1);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setGeometry(twRect(1680, 240, 3735, 375));
+    txtName->setFont(Look::verdana(8.25, true));
+    txtName->setPalette(cboMonth->palette());
+    txtName->setAccessibleName(QStringLiteral("Name"));
+    txtName->installEventFilter(this);
+    cboDate = picker(Picture1, "cboDate", twRect(1680, 960, 900, 315), "Date");
+    cboYear = picker(Picture1, "cboYear", twRect(4440, 960, 1020, 315), "Year");
+    Label7 = caption(Picture1, "Label7", 3240, 720, 510, 195, "Month", false);
+    Label2 = caption(Picture1, "Label2", 240, 1020, 1245, 195, "Date Of Birth", true);
+    Label1 = caption(Picture1, "Label1", 240, 330, 555, 195, "Name", true);
+    Label5 = caption(Picture1, "Label5", 1920, 720, 405, 195, "Date", false);
+    Label6 = caption(Picture1, "Label6", 4680, 720, 390, 195, "Year", false);
+    cmdNext = Look::button(Frame1, "cmdNext", twRect(735, 3360, 6015, 615), QStringLiteral("Find My &Zevod Astrology Sign"),
+                           Look::buttonFace, Look::verdana(9, true));
+    Label3 = Look::label(Frame1, "Label3", twRect(240, 240, 7095, 855), introText(), Look::lilac,
+                         Look::verdana(8.25, true), Qt::AlignHCenter | Qt::AlignTop);
+    Frame5 = Look::panel(client(), "Frame5", twRect(0, 5040, 7500, 855), Look::band);
+    cmdExit = Look::button(Frame5, "cmdExit", twRect(6000, 240, 1260, 465), QStringLiteral("&Exit"), Look::buttonFace,
+                           Look::verdana(8.25, true));
+    const PromoLabels promos =
+        createPromoLabels(Frame2, Frame5,
+                          {twRect(150, 240, 7185, 555), twRect(120, 160, 5745, 615), twRect(120, 165, 5745, 615),
+                           Qt::AlignLeft});
+    Label61 = promos.Label61;
+    lblCobrand = promos.lblCobrand;
+    lblFullBrand = promos.lblFullBrand;
+
+    setTabOrder(txtName, cboDate);
+    setTabOrder(cboDate, cboMonth);
+    setTabOrder(cboMonth, cboYear);
+    setTabOrder(cboYear, cmdNext);
+    setTabOrder(cmdNext, cmdExit);
+    setExitButton(cmdExit);
+
+    connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
+    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+    // Alt+O presses the Find button as well as the Alt+Z of its caption.
+    auto* altO = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_O), this);
+    connect(altO, &QShortcut::activated, cmdNext, &QPushButton::animateClick);
+
+    buildMenus();
+    fixSize();
+    Form_Load();
+    txtName->setFocus();
+}
+
+void FrmMain::buildMenus()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    auto* find = mnuFile->addAction(QStringLiteral("Find My &Zevod Astrology Sign"));
+    find->setObjectName(QStringLiteral("mnuFindPowerSign"));
+    connect(find, &QAction::triggered, this, [this] { mnuFindPowerSign_Click(); });
+    auto* exit = mnuFile->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    mnuHelp = addWebMenus(this, {"Check for Software &Update", "mnuHelp1", "mnuHelp2"});
+}
+
+// Fills the three lists once and selects 1, January, 1900.
+void FrmMain::Form_Load()
+{
+    for (int day = 1; day <= 31; ++day)
+        cboDate->addItem(QString::number(day));
+    for (const char* month : {"January", "February", "March", "April", "May", "June", "July", "August",
+                              "September", "October", "November", "December"})
+        cboMonth->addItem(QLatin1String(month));
+    for (int year = 1900; year <= 2035; ++year)
+        cboYear->addItem(QString::number(year));
+    cboDate->setCurrentIndex(0);
+    cboMonth->setCurrentIndex(0);
+    cboYear->setCurrentIndex(0);
+}
+
+QString FrmMain::yearText() const { return cboYear->currentText(); }
+QString FrmMain::monthText() const { return cboMonth->currentText(); }
+QString FrmMain::dayText() const { return cboDate->currentText(); }
+
+// The sign request: check the entry, look the date up, fill the result window and put it
+// in this window's place.
+void FrmMain::cmdNext_Click()
+{
+    if (!ValidateEntry())
+        return;
+    runStep([this] { FindZevodSign(*this); });
+    runStep(showZevodSignInResult);
+    runStep([this] { hide(); });
+    runStep([] { frmExitScreen()->hide(); });
+    runStep([] { frmDisplay()->show(); });
+}
+
+void FrmMain::mnuFindPowerSign_Click() { cmdNext_Click(); }
+void FrmMain::cmdExit_Click() { runStep([this] { close(); }); }
+void FrmMain::mnuExit_Click() { runStep([this] { close(); }); }
+
+bool FrmMain::ValidateEntry()
+{
+    if (txtName->text().isEmpty()) {
+        MsgBox(QStringLiteral("Please Enter Your Name"), QMessageBox::Information);
+        txtName->setFocus();
+        return false;
+    }
+    const int day = cboDate->currentIndex();
+    const int month = cboMonth->currentIndex();
+    const bool leapYear = cboYear->currentText().toInt() % 4 == 0;
+    if (month == 1 && (leapYear ? day >= 29 : day >= 28)) {
+        MsgBox(QStringLiteral("Please Enter Correct Date Or Month!"), QMessageBox::Information);
+        return false;
+    }
+    if ((month == 3 || month == 5 || month == 8 || month == 10) && day == 30) {
+        MsgBox(QStringLiteral("Please Enter Correct Date Or Month !"), QMessageBox::Information);
+        return false;
+    }
+    return true;
+}
+
+// The name box takes letters, which become capitals, and space, backspace and carriage
+// return. Anything else is refused with a message; 0 discards the character.
+void FrmMain::txtName_KeyPress(int& KeyAscii)
+{
+    if ((KeyAscii >= 'A' && KeyAscii <= 'Z') || (KeyAscii >= 'a' && KeyAscii <= 'z')) {
+        if (KeyAscii >= 'a')
+            KeyAscii -= 32;
+        return;
+    }
+    if (KeyAscii == 8 || KeyAscii == 13 || KeyAscii == 32)
+        return;
+    MsgBox(QStringLiteral("Please Enter only Letters"), QMessageBox::Information);
+    KeyAscii = 0;
+}
+
+// Every key press that produces a character goes through txtName_KeyPress before the name
+// box sees it. Tab, Esc and Delete are navigation, not characters.
+bool FrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != txtName || event->type() != QEvent::KeyPress || m_forwardingKey)
+        return MainForm::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const int k = key->key();
+    if (key->text().isEmpty() || k == Qt::Key_Tab || k == Qt::Key_Backtab || k == Qt::Key_Escape ||
+        k == Qt::Key_Delete)
+        return false;
+    const char16_t first = key->text().at(0).unicode();
+    int code = first > 0x7fff ? -1 : first;
+    // Ctrl with a letter gives its control code, whatever text the platform attached.
+    if (key->modifiers().testFlag(Qt::ControlModifier) && !key->modifiers().testFlag(Qt::AltModifier) &&
+        k >= Qt::Key_A && k <= Qt::Key_Z)
+        code = k - Qt::Key_A + 1;
+    const int typed = code;
+    runStep([&] { txtName_KeyPress(code); });
+    if (code == 0)
+        return true;
+    if (code == typed)
+        return false;
+    QKeyEvent replaced(QEvent::KeyPress, k, key->modifiers(), QString(QChar(code)), key->isAutoRepeat());
+    m_forwardingKey = true;
+    QCoreApplication::sendEvent(txtName, &replaced);
+    m_forwardingKey = false;
+    return true;
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/MainForm.h"
+#include "sign/ModPlanetSign.h"
+
+class LinkLabel;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+// The entry window: the user types a name, picks a date of birth and asks for the sign.
+class FrmMain : public MainForm, public DatePickers
+{
+    Q_OBJECT
+public:
+    FrmMain();
+
+    QWidget* Frame2;
+    LinkLabel* Label61;
+    QWidget* Frame1;
+    QWidget* Picture1;
+    QComboBox* cboMonth;
+    QLineEdit* txtName;
+    QComboBox* cboDate;
+    QComboBox* cboYear;
+    QLabel* Label7;
+    QLabel* Label2;
+    QLabel* Label1;
+    QLabel* Label5;
+    QLabel* Label6;
+    QPushButton* cmdNext;
+    QLabel* Label3;
+    QWidget* Frame5;
+    QPushButton* cmdExit;
+    LinkLabel* lblCobrand;
+    LinkLabel* lblFullBrand;
+    QMenu* mnuFile;
+    QMenu* mnuHelp;
+
+    // The whole-entry check run before a lookup; shows its message and answers false when
+    // the entry is refused.
+    bool ValidateEntry();
+
+    QString yearText() const override;
+    QString monthText() const override;
+    QString dayText() const override;
+
+    static QString introText();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void cmdNext_Click();
+    void mnuFindPowerSign_Click();
+    void cmdExit_Click();
+    void mnuExit_Click();
+    void txtName_KeyPress(int& KeyAscii);
+    void buildMenus();
+
+    bool m_forwardingKey = false;
+};
+
+// The program-wide entry window, created on first touch.
+FrmMain* frmMain();

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+class LinkLabel;
+class QLabel;
+class QPushButton;
+
+// Names the program and its version, with links to the home page and the fully-branded
+// offer. Created each time it is opened, destroyed when closed.
+class FrmAbout : public QDialog
+{
+    Q_OBJECT
+public:
+    FrmAbout();
+
+    QLabel* picIcon;
+    QLabel* Label2;
+    QLabel* Label1;
+    LinkLabel* lblHomePage;
+    QLabel* Label6;
+    LinkLabel* Label5;
+    QWidget* Line2;
+    QPushButton* cmdOK;
+
+    static QString introText();
+
+private:
+    void cmdOK_Click();
+    void lblHomePage_Click();
+    void Label5_Click();
+};
+
+// Shows the About window modally and returns when it is closed.
+void showAboutWindow();
