@@ -107,11 +107,13 @@ FrmMain::FrmMain() : MainForm(7485, 5910)
 
     connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
-    // Alt+O presses the Find button as well as the Alt+Z of its caption.
+    buildMenus();
+    // Alt+O presses the Find button as well as the Alt+Z of its caption. The menu bar also
+    // claims Alt+O for its switched-off "Make Money &Online", so either may receive it.
     auto* altO = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_O), this);
     connect(altO, &QShortcut::activated, cmdNext, &QPushButton::animateClick);
-
-    buildMenus();
+    connect(altO, &QShortcut::activatedAmbiguously, cmdNext, &QPushButton::animateClick);
+    menuBar()->installEventFilter(this);
     fixSize();
     Form_Load();
     txtName->setFocus();
@@ -206,6 +208,11 @@ void FrmMain::txtName_KeyPress(int& KeyAscii)
 // box sees it. Tab, Esc and Delete are navigation, not characters.
 bool FrmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == menuBar() && event->type() == QEvent::Shortcut &&
+        static_cast<QShortcutEvent*>(event)->key() == QKeySequence(Qt::ALT | Qt::Key_O)) {
+        cmdNext->animateClick();
+        return true;
+    }
     if (watched != txtName || event->type() != QEvent::KeyPress || m_forwardingKey)
         return MainForm::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);

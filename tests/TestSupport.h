@@ -1,0 +1,87 @@
+#pragma once
+
+// Shared by the widget tests: records every message box (answering it without a screen)
+// and every web address the program opens, and resets the program's windows between tests.
+
+#include "app/Forms.h"
+#include "app/MsgBox.h"
+#include "app/Program.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QList>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QWidget>
+
+class Recorder : public QObject
+{
+    Q_OBJECT
+public:
+    QList<MsgBoxRequest> messages;
+    QList<QUrl> opened;
+    QMessageBox::StandardButton answer = QMessageBox::Ok;
+    std::function<void(const MsgBoxRequest&)> onMessage; // runs while the "box" is up
+    int processEnds = 0;
+
+    Recorder()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        setMsgBoxAnswerer([this](const MsgBoxRequest& request) {
+            messages.append(request);
+            if (onMessage)
+                onMessage(request);
+            return request.buttons.testFlag(answer) ? answer : QMessageBox::Ok;
+        });
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
+        setProcessEnd([this](int) { ++processEnds; });
+    }
+    ~Recorder() override
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        setMsgBoxAnswerer(nullptr);
+        setProcessEnd(nullptr);
+    }
+
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const MsgBoxRequest& m : messages)
+            texts << m.text;
+        return texts;
+    }
+    QStringList openedAddresses() const
+    {
+        QStringList addresses;
+        for (const QUrl& url : opened)
+            addresses << url.toString();
+        return addresses;
+    }
+
+    // Closes every window the way the program's quit does, lets Qt delete them and forgets
+    // what was recorded.
+    void reset()
+    {
+        QuitProgram();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        messages.clear();
+        opened.clear();
+        answer = QMessageBox::Ok;
+        onMessage = nullptr;
+        processEnds = 0;
+    }
+
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+// Lets deferred deletes run, so that closed windows are really gone.
+inline void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+template <class T> bool isLoaded()
+{
+    for (QWidget* form : Forms::loaded())
+        if (qobject_cast<T*>(form))
+            return true;
+    return false;
+}
