@@ -1,6 +1,7 @@
 #include "Forms.h"
 
-namespace {
+namespace
+{
 QList<QWidget*>& registry()
 {
     static QList<QWidget*> forms;
@@ -14,6 +15,12 @@ void Forms::add(QWidget* form)
         registry().append(form);
 }
 
-void Forms::remove(QWidget* form) { registry().removeAll(form); }
+void Forms::remove(QWidget* form)
+{
+    registry().removeAll(form);
+}
 
-QList<QWidget*> Forms::loaded() { return registry(); }
+QList<QWidget*> Forms::loaded()
+{
+    return registry();
+}

@@ -6,7 +6,8 @@
 // The program's windows are one instance each, created the first time any code touches
 // them and destroyed when they are closed; the next touch creates a fresh one from its
 // design. Forms keeps the set of loaded windows, hidden ones included.
-namespace Forms {
+namespace Forms
+{
 
 void add(QWidget* form);
 // Called by a window's close handler once the close is certain. The object itself stays

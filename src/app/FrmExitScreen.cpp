@@ -22,39 +22,48 @@
 
 using namespace modTellAFriend;
 
-FrmExitScreen* frmExitScreen() { return Forms::instance<FrmExitScreen>(); }
+FrmExitScreen* frmExitScreen()
+{
+    return Forms::instance<FrmExitScreen>();
+}
 
 QStringList FrmExitScreen::supportMessages()
 {
     return {
-        QStringLiteral("Harrowfen Softwares, such as this can be created and maintained only with your support. "
-                       "The best way to support Harrowfen is to visit Harrowfen regularly and take part in the "
-                       "discussions and other activities on the board."),
-        QStringLiteral("Visit Harrowfen regularly. Support Harrowfen by taking part in the discussions and other "
-                       "activities. These softwares cannot be supported and maintained, without you regularly "
-                       "visiting Harrowfen"),
+        QStringLiteral(
+            "Harrowfen Softwares, such as this can be created and maintained only with your support. "
+            "The best way to support Harrowfen is to visit Harrowfen regularly and take part in the "
+            "discussions and other activities on the board."),
+        QStringLiteral(
+            "Visit Harrowfen regularly. Support Harrowfen by taking part in the discussions and other "
+            "activities. These softwares cannot be supported and maintained, without you regularly "
+            "visiting Harrowfen"),
         QStringLiteral("Harrowfen is a FREE online discussion forum for all things mystic. To help Harrowfen "
                        "develop and maintain this software visit Harrowfen regularly."),
-        QStringLiteral("Harrowfen needs your help. All you need to do is visit Harrowfen regularly and take part "
-                       "in the various discussions and activites to help us maintain and develop more Harrowfen "
-                       "Softwares."),
+        QStringLiteral(
+            "Harrowfen needs your help. All you need to do is visit Harrowfen regularly and take part "
+            "in the various discussions and activites to help us maintain and develop more Harrowfen "
+            "Softwares."),
     };
 }
 
 QString FrmExitScreen::recommendationText()
 {
-    return QStringLiteral("If you have enjoyed this software you will surely be interested in our other "
-                          "Harrowfen Softwares. From a single software, we have now grown to become the "
-                          "world\u2019s largest resource of harrowfen softwares. Be it astrology, psychic, tarot, "
-                          "numerology or occult, we have programs in all fields thus giving our users a wide "
-                          "choice depending on their interests.") +
+    return QStringLiteral(
+               "If you have enjoyed this software you will surely be interested in our other "
+               "Harrowfen Softwares. From a single software, we have now grown to become the "
+               "world\u2019s largest resource of harrowfen softwares. Be it astrology, psychic, tarot, "
+               "numerology or occult, we have programs in all fields thus giving our users a wide "
+               "choice depending on their interests.") +
            QString(61, QLatin1Char(' ')) +
-           QStringLiteral("All the programs in the Harrowfen Softwares suite are simple and easy to use. They are "
-                          "not only fun to use but also very informative. Try them out today and share your "
-                          "experience with your friends and family. ");
+           QStringLiteral(
+               "All the programs in the Harrowfen Softwares suite are simple and easy to use. They are "
+               "not only fun to use but also very informative. Try them out today and share your "
+               "experience with your friends and family. ");
 }
 
-namespace {
+namespace
+{
 
 QLineEdit* formBox(QWidget* parent, const char* name, const QRect& rect, const char* text)
 {
@@ -93,8 +102,8 @@ FrmExitScreen::FrmExitScreen()
     Picture1->setGeometry(twRect(360, 120, 540, 540));
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setPixmap(windowIcon().pixmap(32, 32));
-    Label1 = Look::label(this, "Label1", twRect(1080, 240, 3915, 435), QStringLiteral("Quorvex v1.0"), Look::white,
-                         Look::verdana(12, true));
+    Label1 = Look::label(this, "Label1", twRect(1080, 240, 3915, 435), QStringLiteral("Quorvex v1.0"),
+                         Look::white, Look::verdana(12, true));
     Label2 = Look::label(this, "Label2", twRect(120, 840, 6975, 1095), supportMessages().at(1), Look::lilac,
                          Look::verdana(8.25, true));
 
@@ -113,8 +122,9 @@ FrmExitScreen::FrmExitScreen()
     txtEmail = formBox(Frame2, "txtEmail", twRect(3600, 360, 3375, 285), emailPlaceholder);
     txtFriendName = formBox(Frame2, "txtFriendName", twRect(85, 720, 3375, 285), friendNamePlaceholder);
     txtFriendEmail = formBox(Frame2, "txtFriendEmail", twRect(3600, 720, 3375, 285), friendEmailPlaceholder);
-    cmdSubmit = Look::button(Frame2, "cmdSubmit", twRect(1920, 1080, 3375, 285), QStringLiteral("Refer A Friend &Now"),
-                             Look::buttonFace, Look::verdana(8.25, true));
+    cmdSubmit =
+        Look::button(Frame2, "cmdSubmit", twRect(1920, 1080, 3375, 285),
+                     QStringLiteral("Refer A Friend &Now"), Look::buttonFace, Look::verdana(8.25, true));
     // Below the frame's visible area, yet in the tab order.
     txtMessage = new QPlainTextEdit(Frame2);
     setBoxText(txtMessage, QStringLiteral("Your Message\r\n"));
@@ -123,9 +133,9 @@ FrmExitScreen::FrmExitScreen()
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
     txtMessage->setAccessibleName(QString::fromLatin1(messagePlaceholder));
-    for (QWidget* box : {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail),
-                         static_cast<QWidget*>(txtMessage), static_cast<QWidget*>(txtFriendName),
-                         static_cast<QWidget*>(txtFriendEmail)}) {
+    for (QWidget* box :
+         {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail), static_cast<QWidget*>(txtMessage),
+          static_cast<QWidget*>(txtFriendName), static_cast<QWidget*>(txtFriendEmail)}) {
         box->setFont(Look::verdana(8.25));
         box->installEventFilter(this);
     }
@@ -137,11 +147,13 @@ FrmExitScreen::FrmExitScreen()
     setTabOrder(cmdSubmit, Check1);
     setTabOrder(Check1, cmdClose);
 
-    Frame6 = titledFrame(this, "Frame6", twRect(7320, 120, 3735, 4575), QStringLiteral("Download Harrowfen Softwares"));
+    Frame6 = titledFrame(this, "Frame6", twRect(7320, 120, 3735, 4575),
+                         QStringLiteral("Download Harrowfen Softwares"));
     Label3 = Look::label(Frame6, "Label3", twRect(120, 360, 3495, 3855), recommendationText(), Look::lilac,
                          Look::verdana(8.25));
-    auto* goToHome = new LinkLabel(Frame6, "lblGoToHome", twRect(75, 4250, 3585, 210),
-                                   QStringLiteral("Click Here To Visit Harrowfen Softwares"), 8.25, Qt::AlignLeft);
+    auto* goToHome =
+        new LinkLabel(Frame6, "lblGoToHome", twRect(75, 4250, 3585, 210),
+                      QStringLiteral("Click Here To Visit Harrowfen Softwares"), 8.25, Qt::AlignLeft);
     lblGoToHome = goToHome;
 
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
@@ -170,9 +182,15 @@ void FrmExitScreen::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void FrmExitScreen::Form_Unload() { runStep(QuitProgram); }
+void FrmExitScreen::Form_Unload()
+{
+    runStep(QuitProgram);
+}
 
-void FrmExitScreen::cmdClose_Click() { runStep(QuitProgram); }
+void FrmExitScreen::cmdClose_Click()
+{
+    runStep(QuitProgram);
+}
 
 void FrmExitScreen::Check1_Click()
 {
@@ -182,7 +200,10 @@ void FrmExitScreen::Check1_Click()
     runStep(OpenHomePage);
 }
 
-void FrmExitScreen::lblGoToHome_Click() { runStep(OpenSoftwaresPage); }
+void FrmExitScreen::lblGoToHome_Click()
+{
+    runStep(OpenSoftwaresPage);
+}
 
 void FrmExitScreen::cmdSubmit_Click()
 {

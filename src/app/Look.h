@@ -13,13 +13,17 @@ class QWidget;
 // device-independent pixel.
 
 // Rounded to the nearest pixel.
-constexpr int tw(int twips) { return twips >= 0 ? (twips * 2 + 15) / 30 : -((-twips * 2 + 15) / 30); }
+constexpr int tw(int twips)
+{
+    return twips >= 0 ? (twips * 2 + 15) / 30 : -((-twips * 2 + 15) / 30);
+}
 inline QRect twRect(int left, int top, int width, int height)
 {
     return QRect(tw(left), tw(top), tw(width), tw(height));
 }
 
-namespace Look {
+namespace Look
+{
 
 inline const QColor dark{58, 58, 58};
 inline const QColor band{64, 64, 64};

@@ -1,7 +1,7 @@
 #include "MainForm.h"
 
-#include "FrmExitScreen.h"
 #include "Forms.h"
+#include "FrmExitScreen.h"
 #include "Look.h"
 #include "Policy.h"
 #include "Program.h"

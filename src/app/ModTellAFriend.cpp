@@ -5,7 +5,8 @@
 
 #include <QUrl>
 
-namespace modTellAFriend {
+namespace modTellAFriend
+{
 
 QString strName, strEmail, strMessage, strFriendName, strFriendEmail;
 QString strRequestAddress;
@@ -26,7 +27,8 @@ QString trimBlanks(const QString& text)
     return text.mid(first, last - first);
 }
 
-namespace {
+namespace
+{
 
 bool unfilled(const QString& field, const char* placeholder)
 {
@@ -34,7 +36,10 @@ bool unfilled(const QString& field, const char* placeholder)
     return trimmed.isEmpty() || trimmed == QLatin1String(placeholder);
 }
 
-QString component(const QString& value) { return QString::fromLatin1(QUrl::toPercentEncoding(value)); }
+QString component(const QString& value)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(value));
+}
 
 } // namespace
 

@@ -4,7 +4,8 @@
 
 // The refer-a-friend request: the exit screen's form fills these fields with the trimmed
 // texts of its boxes, and SubmitReferral checks them and opens the request page with them.
-namespace modTellAFriend {
+namespace modTellAFriend
+{
 
 extern QString strName;
 extern QString strEmail;

@@ -2,7 +2,8 @@
 
 const char* const appTitle = "Quorvex";
 
-namespace {
+namespace
+{
 MsgBoxAnswerer& answerer()
 {
     static MsgBoxAnswerer instance;
@@ -10,7 +11,10 @@ MsgBoxAnswerer& answerer()
 }
 } // namespace
 
-void setMsgBoxAnswerer(MsgBoxAnswerer a) { answerer() = std::move(a); }
+void setMsgBoxAnswerer(MsgBoxAnswerer a)
+{
+    answerer() = std::move(a);
+}
 
 QMessageBox::StandardButton MsgBox(const QString& text, QMessageBox::Icon icon,
                                    QMessageBox::StandardButtons buttons,

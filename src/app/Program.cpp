@@ -15,7 +15,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 bool quitting = false;
 
@@ -60,7 +61,10 @@ void StartProgram()
     runStep(CoBrand_Randomize);
 }
 
-bool quitUnderWay() { return quitting; }
+bool quitUnderWay()
+{
+    return quitting;
+}
 
 void setProcessEnd(std::function<void(int)> end)
 {

@@ -3,7 +3,8 @@
 #include <chrono>
 #include <random>
 
-namespace {
+namespace
+{
 std::mt19937& generator()
 {
     static std::mt19937 engine;

@@ -6,7 +6,8 @@
 #include <memory>
 #include <stdexcept>
 
-namespace {
+namespace
+{
 
 constexpr int shift = 85;
 
@@ -36,8 +37,14 @@ QString applicationName()
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
-QString EncodeSetting(const QString& text) { return shifted(text, shift); }
-QString DecodeSetting(const QString& text) { return shifted(text, -shift); }
+QString EncodeSetting(const QString& text)
+{
+    return shifted(text, shift);
+}
+QString DecodeSetting(const QString& text)
+{
+    return shifted(text, -shift);
+}
 
 QString GetStoredSetting(const QString& key)
 {

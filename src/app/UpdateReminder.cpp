@@ -10,7 +10,8 @@
 const char* const updateQuestion = "There maybe an update to this software available\r"
                                    "Do you want to check for an update?";
 
-namespace {
+namespace
+{
 
 const QString durationKey = QStringLiteral("Duration");
 
@@ -74,4 +75,7 @@ void runUpdateReminder(const QDateTime& now, const QLocale& locale)
         OpenUpdatePage();
 }
 
-void RunUpdateReminder() { runUpdateReminder(QDateTime::currentDateTime(), QLocale()); }
+void RunUpdateReminder()
+{
+    runUpdateReminder(QDateTime::currentDateTime(), QLocale());
+}

@@ -17,7 +17,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-FrmDisplay* frmDisplay() { return Forms::instance<FrmDisplay>(); }
+FrmDisplay* frmDisplay()
+{
+    return Forms::instance<FrmDisplay>();
+}
 
 void showZevodSignInResult()
 {
@@ -30,16 +33,18 @@ void showZevodSignInResult()
 
 QString FrmDisplay::placeholderDescription()
 {
-    return QStringLiteral("This is an idealistic combination and you shall be able to approach issues with a "
-                          "neutral attitude. You will have a sense of vision accompanied by imagination and "
-                          "innovativeness. You have a humane nature. But be careful not to make excuses when you "
-                          "are needed.");
+    return QStringLiteral(
+        "This is an idealistic combination and you shall be able to approach issues with a "
+        "neutral attitude. You will have a sense of vision accompanied by imagination and "
+        "innovativeness. You have a humane nature. But be careful not to make excuses when you "
+        "are needed.");
 }
 
 FrmDisplay::FrmDisplay() : MainForm(7455, 5520)
 {
     setObjectName(QStringLiteral("frmDisplay"));
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     Look::setBackground(client(), Look::dark);
 
     const QColor grey(128, 128, 128);
@@ -49,10 +54,9 @@ FrmDisplay::FrmDisplay() : MainForm(7455, 5520)
                            Look::verdana(8.25, true));
     Frame2 = Look::panel(client(), "Frame2", twRect(0, 0, 7455, 855), Look::band);
     Frame5 = Look::panel(client(), "Frame5", twRect(0, 4680, 7455, 855), Look::band);
-    const PromoLabels promos =
-        createPromoLabels(Frame2, Frame5,
-                          {twRect(120, 240, 7200, 465), twRect(255, 160, 6945, 615), twRect(255, 160, 6945, 615),
-                           Qt::AlignHCenter});
+    const PromoLabels promos = createPromoLabels(Frame2, Frame5,
+                                                 {twRect(120, 240, 7200, 465), twRect(255, 160, 6945, 615),
+                                                  twRect(255, 160, 6945, 615), Qt::AlignHCenter});
     Label61 = promos.Label61;
     lblCobrand = promos.lblCobrand;
     lblFullBrand = promos.lblFullBrand;
@@ -64,10 +68,11 @@ FrmDisplay::FrmDisplay() : MainForm(7455, 5520)
     fraPowerSign->setFont(Look::verdana(9, true));
     Look::setTextColour(fraPowerSign, Look::lilac);
     Look::setBackground(fraPowerSign, Look::dark);
-    Label3 = Look::label(fraPowerSign, "Label3", twRect(180, 360, 7095, 855), FrmMain::introText(), Look::lilac,
-                         Look::verdana(8.25, true), Qt::AlignHCenter | Qt::AlignTop);
-    lblSignDesc = Look::label(fraPowerSign, "lblSignDesc", twRect(240, 1680, 7095, 1335), placeholderDescription(),
-                              Look::lilac, Look::verdana(8.25, true), Qt::AlignHCenter | Qt::AlignTop);
+    Label3 = Look::label(fraPowerSign, "Label3", twRect(180, 360, 7095, 855), FrmMain::introText(),
+                         Look::lilac, Look::verdana(8.25, true), Qt::AlignHCenter | Qt::AlignTop);
+    lblSignDesc =
+        Look::label(fraPowerSign, "lblSignDesc", twRect(240, 1680, 7095, 1335), placeholderDescription(),
+                    Look::lilac, Look::verdana(8.25, true), Qt::AlignHCenter | Qt::AlignTop);
     lblZevodSign = Look::label(fraPowerSign, "lblZevodSign", twRect(3030, 1320, 1260, 210),
                                QStringLiteral("lblZevodSign"), Look::white, Look::verdana(9, true),
                                Qt::AlignHCenter | Qt::AlignTop, Look::GrowsToFit);
@@ -101,6 +106,15 @@ void FrmDisplay::cmdBack_Click()
     runStep([] { frmExitScreen()->hide(); });
 }
 
-void FrmDisplay::cmdExit_Click() { runStep([this] { close(); }); }
-void FrmDisplay::mnuFileBack_Click() { cmdBack_Click(); }
-void FrmDisplay::mnuExit_Click() { cmdExit_Click(); }
+void FrmDisplay::cmdExit_Click()
+{
+    runStep([this] { close(); });
+}
+void FrmDisplay::mnuFileBack_Click()
+{
+    cmdBack_Click();
+}
+void FrmDisplay::mnuExit_Click()
+{
+    cmdExit_Click();
+}

@@ -21,17 +21,22 @@
 #include <QPushButton>
 #include <QShortcut>
 
-FrmMain* frmMain() { return Forms::instance<FrmMain>(); }
+FrmMain* frmMain()
+{
+    return Forms::instance<FrmMain>();
+}
 
 QString FrmMain::introText()
 {
-    return QStringLiteral("Quorvex finds your Zevod Astrology sign. This may be be said to have dark or strong "
-                          "influence on people. This may bring about powerful changes. This represents the journey "
-                          "to find the context of an issue. You will never accept anything without testing it out "
-                          "for yourself.");
+    return QStringLiteral(
+        "Quorvex finds your Zevod Astrology sign. This may be be said to have dark or strong "
+        "influence on people. This may bring about powerful changes. This represents the journey "
+        "to find the context of an issue. You will never accept anything without testing it out "
+        "for yourself.");
 }
 
-namespace {
+namespace
+{
 
 QComboBox* picker(QWidget* parent, const char* name, const QRect& rect, const char* accessibleName)
 {
@@ -83,17 +88,17 @@ FrmMain::FrmMain() : MainForm(7485, 5910)
     Label1 = caption(Picture1, "Label1", 240, 330, 555, 195, "Name", true);
     Label5 = caption(Picture1, "Label5", 1920, 720, 405, 195, "Date", false);
     Label6 = caption(Picture1, "Label6", 4680, 720, 390, 195, "Year", false);
-    cmdNext = Look::button(Frame1, "cmdNext", twRect(735, 3360, 6015, 615), QStringLiteral("Find My &Zevod Astrology Sign"),
-                           Look::buttonFace, Look::verdana(9, true));
+    cmdNext = Look::button(Frame1, "cmdNext", twRect(735, 3360, 6015, 615),
+                           QStringLiteral("Find My &Zevod Astrology Sign"), Look::buttonFace,
+                           Look::verdana(9, true));
     Label3 = Look::label(Frame1, "Label3", twRect(240, 240, 7095, 855), introText(), Look::lilac,
                          Look::verdana(8.25, true), Qt::AlignHCenter | Qt::AlignTop);
     Frame5 = Look::panel(client(), "Frame5", twRect(0, 5040, 7500, 855), Look::band);
-    cmdExit = Look::button(Frame5, "cmdExit", twRect(6000, 240, 1260, 465), QStringLiteral("&Exit"), Look::buttonFace,
-                           Look::verdana(8.25, true));
-    const PromoLabels promos =
-        createPromoLabels(Frame2, Frame5,
-                          {twRect(150, 240, 7185, 555), twRect(120, 160, 5745, 615), twRect(120, 165, 5745, 615),
-                           Qt::AlignLeft});
+    cmdExit = Look::button(Frame5, "cmdExit", twRect(6000, 240, 1260, 465), QStringLiteral("&Exit"),
+                           Look::buttonFace, Look::verdana(8.25, true));
+    const PromoLabels promos = createPromoLabels(Frame2, Frame5,
+                                                 {twRect(150, 240, 7185, 555), twRect(120, 160, 5745, 615),
+                                                  twRect(120, 165, 5745, 615), Qt::AlignLeft});
     Label61 = promos.Label61;
     lblCobrand = promos.lblCobrand;
     lblFullBrand = promos.lblFullBrand;
@@ -147,9 +152,18 @@ void FrmMain::Form_Load()
     cboYear->setCurrentIndex(0);
 }
 
-QString FrmMain::yearText() const { return cboYear->currentText(); }
-QString FrmMain::monthText() const { return cboMonth->currentText(); }
-QString FrmMain::dayText() const { return cboDate->currentText(); }
+QString FrmMain::yearText() const
+{
+    return cboYear->currentText();
+}
+QString FrmMain::monthText() const
+{
+    return cboMonth->currentText();
+}
+QString FrmMain::dayText() const
+{
+    return cboDate->currentText();
+}
 
 // The sign request: check the entry, look the date up, fill the result window and put it
 // in this window's place.
@@ -164,9 +178,18 @@ void FrmMain::cmdNext_Click()
     runStep([] { frmDisplay()->show(); });
 }
 
-void FrmMain::mnuFindPowerSign_Click() { cmdNext_Click(); }
-void FrmMain::cmdExit_Click() { runStep([this] { close(); }); }
-void FrmMain::mnuExit_Click() { runStep([this] { close(); }); }
+void FrmMain::mnuFindPowerSign_Click()
+{
+    cmdNext_Click();
+}
+void FrmMain::cmdExit_Click()
+{
+    runStep([this] { close(); });
+}
+void FrmMain::mnuExit_Click()
+{
+    runStep([this] { close(); });
+}
 
 bool FrmMain::ValidateEntry()
 {

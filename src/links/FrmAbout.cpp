@@ -13,24 +13,26 @@
 
 QString FrmAbout::introText()
 {
-    return QStringLiteral("Quorvex finds your Zevod Astrology sign. This may be be said to have dark or strong "
-                          "influence on people. This may bring about powerful changes. This represents the journey "
-                          "to find the context of an issue. You will never accept anything without testing it out "
-                          "for yourself.");
+    return QStringLiteral(
+        "Quorvex finds your Zevod Astrology sign. This may be be said to have dark or strong "
+        "influence on people. This may bring about powerful changes. This represents the journey "
+        "to find the context of an issue. You will never accept anything without testing it out "
+        "for yourself.");
 }
 
 FrmAbout::FrmAbout()
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Quorvex v1.0"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setFixedSize(tw(6345), tw(3960));
     setFont(Look::verdana(8.25));
     Look::setBackground(this, Look::dark);
 
     // First in the tab order, so it holds the focus when the window opens.
-    cmdOK = Look::button(this, "cmdOK", twRect(4920, 3480, 1260, 345), QStringLiteral("&OK"), Look::buttonFace,
-                         Look::verdana(8.25, true));
+    cmdOK = Look::button(this, "cmdOK", twRect(4920, 3480, 1260, 345), QStringLiteral("&OK"),
+                         Look::buttonFace, Look::verdana(8.25, true));
     cmdOK->setDefault(true);
 
     picIcon = new QLabel(this);
@@ -38,20 +40,24 @@ FrmAbout::FrmAbout()
     picIcon->setGeometry(twRect(150, 150, 510, 510));
     picIcon->setAlignment(Qt::AlignCenter);
     picIcon->setPixmap(QIcon(QStringLiteral(":/quorvex.svg")).pixmap(32, 32));
-    Label2 = Look::label(this, "Label2", twRect(960, 240, 2670, 240), QStringLiteral("Quorvex v1.0"), Look::lilac,
-                         Look::verdana(9.75, true), Qt::AlignLeft | Qt::AlignTop, Look::GrowsToFit);
-    Label1 = Look::label(this, "Label1", twRect(210, 720, 5985, 1095),
-                         introText() + QStringLiteral(" Quorvex is copyright Harrowfen Softwares; all rights reserved."),
-                         Look::lilac, Look::verdana(8.25));
-    lblHomePage = new LinkLabel(this, "lblHomePage", twRect(1560, 1920, 4650, 195),
-                                QStringLiteral("Click here to visit ") + homePageAddress(), 8.25, Qt::AlignLeft);
+    Label2 =
+        Look::label(this, "Label2", twRect(960, 240, 2670, 240), QStringLiteral("Quorvex v1.0"), Look::lilac,
+                    Look::verdana(9.75, true), Qt::AlignLeft | Qt::AlignTop, Look::GrowsToFit);
+    Label1 = Look::label(
+        this, "Label1", twRect(210, 720, 5985, 1095),
+        introText() + QStringLiteral(" Quorvex is copyright Harrowfen Softwares; all rights reserved."),
+        Look::lilac, Look::verdana(8.25));
+    lblHomePage =
+        new LinkLabel(this, "lblHomePage", twRect(1560, 1920, 4650, 195),
+                      QStringLiteral("Click here to visit ") + homePageAddress(), 8.25, Qt::AlignLeft);
     lblHomePage->growToFit();
-    Label6 = Look::label(this, "Label6", twRect(240, 2400, 5775, 675),
-                         QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                                        "online. Get this software fully branded for your website."),
-                         Look::lilac, Look::verdana(8.25, true));
-    Label5 = new LinkLabel(this, "Label5", twRect(3600, 3120, 2610, 195), QStringLiteral("Click here for more details"),
-                           8.25, Qt::AlignLeft);
+    Label6 = Look::label(
+        this, "Label6", twRect(240, 2400, 5775, 675),
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                       "online. Get this software fully branded for your website."),
+        Look::lilac, Look::verdana(8.25, true));
+    Label5 = new LinkLabel(this, "Label5", twRect(3600, 3120, 2610, 195),
+                           QStringLiteral("Click here for more details"), 8.25, Qt::AlignLeft);
     Label5->growToFit();
     Line2 = new QWidget(this);
     Line2->setObjectName(QStringLiteral("Line2"));
@@ -64,9 +70,18 @@ FrmAbout::FrmAbout()
     cmdOK->setFocus();
 }
 
-void FrmAbout::cmdOK_Click() { runStep([this] { accept(); }); }
-void FrmAbout::lblHomePage_Click() { runStep(OpenHomePage); }
-void FrmAbout::Label5_Click() { runStep(OpenFullBrandPage); }
+void FrmAbout::cmdOK_Click()
+{
+    runStep([this] { accept(); });
+}
+void FrmAbout::lblHomePage_Click()
+{
+    runStep(OpenHomePage);
+}
+void FrmAbout::Label5_Click()
+{
+    runStep(OpenFullBrandPage);
+}
 
 void showAboutWindow()
 {

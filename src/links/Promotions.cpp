@@ -10,38 +10,50 @@ short intCoBrandRandomNumber = 0;
 
 QString boardPromotionText()
 {
-    return QStringLiteral("Share your views on astrology, tarot and all things mystic on the Harrowfen board. "
-                          "Click here to visit www.harrowfen.com");
+    return QStringLiteral(
+        "Share your views on astrology, tarot and all things mystic on the Harrowfen board. "
+        "Click here to visit www.harrowfen.com");
 }
 
 QString coBrandOfferText()
 {
-    return QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
-                          "your site's name &&  link here. See \"Help\" for details.Click Here for more info on "
-                          "co-branding.")
+    return QStringLiteral(
+               "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
+               "your site's name &&  link here. See \"Help\" for details.Click Here for more info on "
+               "co-branding.")
         .replace(QLatin1String("&&"), QLatin1String("&")); // a caption's "&&" reads as one "&"
 }
 
 QString fullBrandOfferText()
 {
-    return QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. Get "
-                          "this software fully branded for your website. Click here for more details.");
+    return QStringLiteral(
+        "Home Business Opportunity. Start your own Internet business and make money online. Get "
+        "this software fully branded for your website. Click here for more details.");
 }
 
 // The same on both windows: each opens its page and ignores a failure.
-static void Label61_Click() { runStep(OpenHomePage); }
-static void lblCobrand_Click() { runStep(OpenCoBrandPage); }
-static void lblFullBrand_Click() { runStep(OpenFullBrandPage); }
+static void Label61_Click()
+{
+    runStep(OpenHomePage);
+}
+static void lblCobrand_Click()
+{
+    runStep(OpenCoBrandPage);
+}
+static void lblFullBrand_Click()
+{
+    runStep(OpenFullBrandPage);
+}
 
 PromoLabels createPromoLabels(QWidget* topBand, QWidget* bottomBand, const PromoGeometry& geometry)
 {
     PromoLabels labels{};
-    labels.Label61 =
-        new LinkLabel(topBand, "Label61", geometry.label61, boardPromotionText(), 9, Qt::AlignHCenter | Qt::AlignTop);
+    labels.Label61 = new LinkLabel(topBand, "Label61", geometry.label61, boardPromotionText(), 9,
+                                   Qt::AlignHCenter | Qt::AlignTop);
     labels.lblCobrand = new LinkLabel(bottomBand, "lblCobrand", geometry.cobrand, coBrandOfferText(), 8.25,
                                       geometry.offerAlignment | Qt::AlignTop);
-    labels.lblFullBrand = new LinkLabel(bottomBand, "lblFullBrand", geometry.fullBrand, fullBrandOfferText(), 8.25,
-                                        geometry.offerAlignment | Qt::AlignTop);
+    labels.lblFullBrand = new LinkLabel(bottomBand, "lblFullBrand", geometry.fullBrand, fullBrandOfferText(),
+                                        8.25, geometry.offerAlignment | Qt::AlignTop);
     for (LinkLabel* offer : {labels.lblCobrand, labels.lblFullBrand}) {
         offer->setAutoFillBackground(true);
         QPalette palette = offer->palette();
@@ -54,7 +66,10 @@ PromoLabels createPromoLabels(QWidget* topBand, QWidget* bottomBand, const Promo
     return labels;
 }
 
-short coBrandNumber(float r) { return static_cast<short>(static_cast<int>(r * 6) + 1); }
+short coBrandNumber(float r)
+{
+    return static_cast<short>(static_cast<int>(r * 6) + 1);
+}
 
 void CoBrand_Randomize()
 {

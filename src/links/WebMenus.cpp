@@ -8,15 +8,34 @@
 #include <QMenu>
 #include <QMenuBar>
 
-namespace {
+namespace
+{
 
 // Each opens its page and nothing else; a failure is ignored.
-void mnuOnline_Click() { runStep(OpenOnlineHelpPage); }
-void mnuVisit_Click() { runStep(OpenHomePage); }
-void mnuUpdate_Click() { runStep(OpenUpdatePage); }
-void mnuDonate_Click() { runStep(OpenDonatePage); }
-void mnuMakeMoneyOnline_Click() { runStep(OpenFullBrandPage); }
-void mnuAbout_Click() { runStep(showAboutWindow); }
+void mnuOnline_Click()
+{
+    runStep(OpenOnlineHelpPage);
+}
+void mnuVisit_Click()
+{
+    runStep(OpenHomePage);
+}
+void mnuUpdate_Click()
+{
+    runStep(OpenUpdatePage);
+}
+void mnuDonate_Click()
+{
+    runStep(OpenDonatePage);
+}
+void mnuMakeMoneyOnline_Click()
+{
+    runStep(OpenFullBrandPage);
+}
+void mnuAbout_Click()
+{
+    runStep(showAboutWindow);
+}
 
 QAction* item(QWidget* menu, QMainWindow* window, const char* name, const char* caption, void (*handler)())
 {
@@ -43,6 +62,7 @@ QMenu* addWebMenus(QMainWindow* window, const WebMenuNames& names)
     item(help, window, "mnuAbout", "&About Software", mnuAbout_Click);
     bar->addMenu(help);
     item(bar, window, "mnuDonate", "&Donate", mnuDonate_Click);
-    item(bar, window, "mnuMakeMoneyOnline", "Make Money &Online", mnuMakeMoneyOnline_Click)->setEnabled(false);
+    item(bar, window, "mnuMakeMoneyOnline", "Make Money &Online", mnuMakeMoneyOnline_Click)
+        ->setEnabled(false);
     return help;
 }

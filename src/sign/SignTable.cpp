@@ -5,7 +5,8 @@
 const char* const monthNames[12] = {"January", "February", "March",     "April",   "May",      "June",
                                     "July",    "August",   "September", "October", "November", "December"};
 
-namespace {
+namespace
+{
 
 const char* const Pisces = "Pisces";
 const char* const Aries = "Aries";
@@ -15,7 +16,20 @@ const char* const Cancer = "Cancer";
 const char* const Leo = "Leo";
 const char* const Virgo = "Virgo";
 
-enum Month { January = 1, February, March, April, May, June, July, August, September, October, November, December };
+enum Month {
+    January = 1,
+    February,
+    March,
+    April,
+    May,
+    June,
+    July,
+    August,
+    September,
+    October,
+    November,
+    December
+};
 
 struct WholeYears {
     int from, to;
@@ -30,13 +44,20 @@ struct MonthSpan {
     const char* closing;
 };
 
-MonthSpan months(Month from, Month to, const char* sign) { return {from, to, {}, sign}; }
-MonthSpan month(Month m, const char* sign) { return {m, m, {}, sign}; }
+MonthSpan months(Month from, Month to, const char* sign)
+{
+    return {from, to, {}, sign};
+}
+MonthSpan month(Month m, const char* sign)
+{
+    return {m, m, {}, sign};
+}
 MonthSpan split(Month m, const char* sign, int throughDay, const char* then)
 {
     return {m, m, {{throughDay, sign}}, then};
 }
-MonthSpan split(Month m, const char* sign, int throughDay, const char* sign2, int throughDay2, const char* then)
+MonthSpan split(Month m, const char* sign, int throughDay, const char* sign2, int throughDay2,
+                const char* then)
 {
     return {m, m, {{throughDay, sign}, {throughDay2, sign2}}, then};
 }

@@ -35,8 +35,10 @@ class TestExit : public QObject
     static void fill(FrmExitScreen* x, const QString& name, const QString& email, const QString& friendName,
                      const QString& friendEmail)
     {
-        const std::pair<QLineEdit*, QString> boxes[] = {
-            {x->txtName, name}, {x->txtEmail, email}, {x->txtFriendName, friendName}, {x->txtFriendEmail, friendEmail}};
+        const std::pair<QLineEdit*, QString> boxes[] = {{x->txtName, name},
+                                                        {x->txtEmail, email},
+                                                        {x->txtFriendName, friendName},
+                                                        {x->txtFriendEmail, friendEmail}};
         for (const auto& [box, text] : boxes) {
             box->setFocus();
             box->setText(text);
@@ -191,20 +193,21 @@ private slots:
     {
         QTest::addColumn<QStringList>("form"); // name, email, friend's name, friend's email
         QTest::addColumn<QString>("message");
-        QTest::newRow("all placeholders") << QStringList{"Your Name", "Your Email Address", "Friend's Name",
-                                                         "Friend's Email Address"}
-                                          << "Please Enter Proper Email Address";
-        QTest::newRow("same addresses") << QStringList{"A", "a@b.c", "B", "a@b.c"}
-                                        << "Please Enter Distinct Email Addresses";
-        QTest::newRow("same, blanks around") << QStringList{"A", " a@b.c", "B", "a@b.c  "}
-                                             << "Please Enter Distinct Email Addresses";
-        QTest::newRow("no full stop") << QStringList{"A", "a@bc", "B", "b@c.d"} << "Please Enter Proper Email Address";
-        QTest::newRow("friend without at sign") << QStringList{"A", "a@b.c", "B", "b.c"}
-                                                << "Please Enter Proper Email Address";
-        QTest::newRow("name at placeholder") << QStringList{"Your Name", "a@b.c", "B", "b@c.d"}
-                                             << "Please Enter Your Name";
-        QTest::newRow("friend's name at placeholder") << QStringList{"A", "a@b.c", "Friend's Name", "b@c.d"}
-                                                      << "Please Enter Your Friend's Name";
+        QTest::newRow("all placeholders")
+            << QStringList{"Your Name", "Your Email Address", "Friend's Name", "Friend's Email Address"}
+            << "Please Enter Proper Email Address";
+        QTest::newRow("same addresses")
+            << QStringList{"A", "a@b.c", "B", "a@b.c"} << "Please Enter Distinct Email Addresses";
+        QTest::newRow("same, blanks around")
+            << QStringList{"A", " a@b.c", "B", "a@b.c  "} << "Please Enter Distinct Email Addresses";
+        QTest::newRow("no full stop")
+            << QStringList{"A", "a@bc", "B", "b@c.d"} << "Please Enter Proper Email Address";
+        QTest::newRow("friend without at sign")
+            << QStringList{"A", "a@b.c", "B", "b.c"} << "Please Enter Proper Email Address";
+        QTest::newRow("name at placeholder")
+            << QStringList{"Your Name", "a@b.c", "B", "b@c.d"} << "Please Enter Your Name";
+        QTest::newRow("friend's name at placeholder")
+            << QStringList{"A", "a@b.c", "Friend's Name", "b@c.d"} << "Please Enter Your Friend's Name";
         QTest::newRow("case differs: distinct") << QStringList{"A", "a@b.c", "B", "A@b.c"} << "";
         QTest::newRow("full stop before at sign") << QStringList{"A", "a.b@c", "B", "b@c.d"} << "";
     }
@@ -255,9 +258,15 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("friendName");
-        QTest::newRow("plain") << "Ann" << "Hello" << "Bob";
-        QTest::newRow("delimiters") << "A&B=C" << "x#y+z?w%20&taf4=evil" << "D;E/F";
-        QTest::newRow("blanks and line breaks") << "Ann  Lee" << "line 1\r\nline 2\ttab" << "Bob\nSmith";
+        QTest::newRow("plain") << "Ann"
+                               << "Hello"
+                               << "Bob";
+        QTest::newRow("delimiters") << "A&B=C"
+                                    << "x#y+z?w%20&taf4=evil"
+                                    << "D;E/F";
+        QTest::newRow("blanks and line breaks") << "Ann  Lee"
+                                                << "line 1\r\nline 2\ttab"
+                                                << "Bob\nSmith";
         QTest::newRow("non-ASCII") << QString::fromUtf8("Zoë Ünal") << QString::fromUtf8("Привет, 友達 👋")
                                    << QString::fromUtf8("José");
     }
@@ -272,7 +281,8 @@ private slots:
         QTest::mouseClick(x->cmdSubmit, Qt::LeftButton);
         QCOMPARE(rec.opened.size(), 1);
         const QUrl url = rec.opened[0];
-        QCOMPARE(url.toString(QUrl::RemoveQuery), QStringLiteral("http://www.harrowfen.com/hfsuite-refer-a-friend.php"));
+        QCOMPARE(url.toString(QUrl::RemoveQuery),
+                 QStringLiteral("http://www.harrowfen.com/hfsuite-refer-a-friend.php"));
         const QUrlQuery query(url);
         const auto items = query.queryItems(QUrl::FullyDecoded);
         QStringList keys;

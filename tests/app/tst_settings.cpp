@@ -7,7 +7,8 @@
 #include <QSettings>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 void clearStore()
 {
@@ -40,10 +41,14 @@ private slots:
     {
         QTest::addColumn<QString>("plain");
         QTest::addColumn<QString>("decoded");
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("date-time") << "12/05/2026 10:37:46" << "12/05/2026 10:37:46";
-        QTest::newRow("key") << "Duration" << "Duration";
-        QTest::newRow("letters, digits and marks") << "2026-12-05T10:37:46 AM." << "2026-12-05T10:37:46 AM.";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("date-time") << "12/05/2026 10:37:46"
+                                   << "12/05/2026 10:37:46";
+        QTest::newRow("key") << "Duration"
+                             << "Duration";
+        QTest::newRow("letters, digits and marks") << "2026-12-05T10:37:46 AM."
+                                                   << "2026-12-05T10:37:46 AM.";
         QTest::newRow("code 170 kept") << QString(QChar(170)) << QString(QChar(170));
         QTest::newRow("code 171 and above dropped") << QString::fromUtf8("a\u00abb\u00ffc\u0101d") << "abcd";
     }
@@ -57,7 +62,10 @@ private slots:
             QCOMPARE(encoded.at(i).unicode(), decoded.at(i).unicode() + 85);
     }
 
-    void decodeDropsCodesBelow85() { QCOMPARE(DecodeSetting(QStringLiteral("A\u00a0")), QStringLiteral("K")); }
+    void decodeDropsCodesBelow85()
+    {
+        QCOMPARE(DecodeSetting(QStringLiteral("A\u00a0")), QStringLiteral("K"));
+    }
 
     void storeRoundTripUnderTheEncodedKey()
     {

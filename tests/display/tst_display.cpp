@@ -133,7 +133,8 @@ private slots:
         QTest::addColumn<QString>("description");
         QTest::newRow("empty") << "" << FrmDisplay::placeholderDescription();
         QTest::newRow("small initial") << "leo" << FrmDisplay::placeholderDescription();
-        QTest::newRow("Libra") << "Libra" << "";
+        QTest::newRow("Libra") << "Libra"
+                               << "";
         QTest::newRow("Virgo") << "Virgo" << *signDescription("Virgo");
     }
     void anUnmatchedSignLeavesTheDescription()

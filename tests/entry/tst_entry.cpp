@@ -128,18 +128,66 @@ private slots:
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("message"); // empty: accepted
-        QTest::newRow("empty name, impossible date") << "" << "31" << "February" << "1901" << "Please Enter Your Name";
-        QTest::newRow("30 Feb 1960") << "A" << "30" << "February" << "1960" << "Please Enter Correct Date Or Month!";
-        QTest::newRow("29 Feb 1901") << "A" << "29" << "February" << "1901" << "Please Enter Correct Date Or Month!";
-        QTest::newRow("31 Feb 2004") << "A" << "31" << "February" << "2004" << "Please Enter Correct Date Or Month!";
-        QTest::newRow("31 Apr 2000") << "A" << "31" << "April" << "2000" << "Please Enter Correct Date Or Month !";
-        QTest::newRow("31 Jun 1999") << "A" << "31" << "June" << "1999" << "Please Enter Correct Date Or Month !";
-        QTest::newRow("31 Nov 1999") << "A" << "31" << "November" << "1999" << "Please Enter Correct Date Or Month !";
-        QTest::newRow("29 Feb 1900 passes") << "A" << "29" << "February" << "1900" << "";
-        QTest::newRow("29 Feb 2000 passes") << "A" << "29" << "February" << "2000" << "";
-        QTest::newRow("30 Jun 1999 passes") << "A" << "30" << "June" << "1999" << "";
-        QTest::newRow("31 Jul 1999 passes") << "A" << "31" << "July" << "1999" << "";
-        QTest::newRow("one space passes") << " " << "28" << "February" << "1901" << "";
+        QTest::newRow("empty name, impossible date") << ""
+                                                     << "31"
+                                                     << "February"
+                                                     << "1901"
+                                                     << "Please Enter Your Name";
+        QTest::newRow("30 Feb 1960") << "A"
+                                     << "30"
+                                     << "February"
+                                     << "1960"
+                                     << "Please Enter Correct Date Or Month!";
+        QTest::newRow("29 Feb 1901") << "A"
+                                     << "29"
+                                     << "February"
+                                     << "1901"
+                                     << "Please Enter Correct Date Or Month!";
+        QTest::newRow("31 Feb 2004") << "A"
+                                     << "31"
+                                     << "February"
+                                     << "2004"
+                                     << "Please Enter Correct Date Or Month!";
+        QTest::newRow("31 Apr 2000") << "A"
+                                     << "31"
+                                     << "April"
+                                     << "2000"
+                                     << "Please Enter Correct Date Or Month !";
+        QTest::newRow("31 Jun 1999") << "A"
+                                     << "31"
+                                     << "June"
+                                     << "1999"
+                                     << "Please Enter Correct Date Or Month !";
+        QTest::newRow("31 Nov 1999") << "A"
+                                     << "31"
+                                     << "November"
+                                     << "1999"
+                                     << "Please Enter Correct Date Or Month !";
+        QTest::newRow("29 Feb 1900 passes") << "A"
+                                            << "29"
+                                            << "February"
+                                            << "1900"
+                                            << "";
+        QTest::newRow("29 Feb 2000 passes") << "A"
+                                            << "29"
+                                            << "February"
+                                            << "2000"
+                                            << "";
+        QTest::newRow("30 Jun 1999 passes") << "A"
+                                            << "30"
+                                            << "June"
+                                            << "1999"
+                                            << "";
+        QTest::newRow("31 Jul 1999 passes") << "A"
+                                            << "31"
+                                            << "July"
+                                            << "1999"
+                                            << "";
+        QTest::newRow("one space passes") << " "
+                                          << "28"
+                                          << "February"
+                                          << "1901"
+                                          << "";
     }
     void refusals()
     {
@@ -173,12 +221,17 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("refusals");
-        QTest::newRow("letters become capitals") << "anna" << "ANNA" << 0;
-        QTest::newRow("capitals and space") << "Jo Ann" << "JO ANN" << 0;
-        QTest::newRow("digit") << "a1" << "A" << 1;
-        QTest::newRow("hyphen and apostrophe") << "o-'k" << "OK" << 2;
+        QTest::newRow("letters become capitals") << "anna"
+                                                 << "ANNA" << 0;
+        QTest::newRow("capitals and space") << "Jo Ann"
+                                            << "JO ANN" << 0;
+        QTest::newRow("digit") << "a1"
+                               << "A" << 1;
+        QTest::newRow("hyphen and apostrophe") << "o-'k"
+                                               << "OK" << 2;
         QTest::newRow("accented letter") << QString::fromUtf8("\u00e9") << "" << 1;
-        QTest::newRow("bracket and grave accent") << "[`" << "" << 2;
+        QTest::newRow("bracket and grave accent") << "[`"
+                                                  << "" << 2;
     }
     void nameFilter()
     {
@@ -274,8 +327,8 @@ private slots:
         QStringList help;
         for (QAction* a : w->mnuHelp->actions())
             help << (a->isSeparator() ? a->objectName() : a->text());
-        QCOMPARE(help, (QStringList{"&Online Help", "&Visit Us Online", "mnuHelp1", "Check for Software &Update",
-                                    "mnuHelp2", "&About Software"}));
+        QCOMPARE(help, (QStringList{"&Online Help", "&Visit Us Online", "mnuHelp1",
+                                    "Check for Software &Update", "mnuHelp2", "&About Software"}));
         QCOMPARE(w->mnuFile->title(), QStringLiteral("&File"));
         QCOMPARE(w->mnuHelp->title(), QStringLiteral("&Help"));
     }
