@@ -71,6 +71,9 @@ QLineEdit* formBox(QWidget* parent, const char* name, const QRect& rect, const c
     box->setObjectName(QLatin1String(name));
     box->setGeometry(rect);
     box->setAccessibleName(QString::fromLatin1(text));
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, Qt::black);
+    box->setPalette(palette);
     return box;
 }
 
@@ -133,6 +136,7 @@ FrmExitScreen::FrmExitScreen()
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
     txtMessage->setAccessibleName(QString::fromLatin1(messagePlaceholder));
+    txtMessage->setPalette(txtName->palette());
     for (QWidget* box :
          {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail), static_cast<QWidget*>(txtMessage),
           static_cast<QWidget*>(txtFriendName), static_cast<QWidget*>(txtFriendEmail)}) {
@@ -151,9 +155,10 @@ FrmExitScreen::FrmExitScreen()
                          QStringLiteral("Download Harrowfen Softwares"));
     Label3 = Look::label(Frame6, "Label3", twRect(120, 360, 3495, 3855), recommendationText(), Look::lilac,
                          Look::verdana(8.25));
+    // Smaller than the other links, so that the whole text fits the frame's width.
     auto* goToHome =
         new LinkLabel(Frame6, "lblGoToHome", twRect(75, 4250, 3585, 210),
-                      QStringLiteral("Click Here To Visit Harrowfen Softwares"), 8.25, Qt::AlignLeft);
+                      QStringLiteral("Click Here To Visit Harrowfen Softwares"), 7.5, Qt::AlignLeft);
     lblGoToHome = goToHome;
 
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });

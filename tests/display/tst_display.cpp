@@ -3,6 +3,7 @@
 #include "app/FrmExitScreen.h"
 #include "display/FrmDisplay.h"
 #include "entry/FrmMain.h"
+#include "links/FrmAbout.h"
 #include "links/LinkLabel.h"
 #include "sign/ModPlanetSign.h"
 
@@ -125,6 +126,37 @@ private slots:
         QCOMPARE(frmExitScreen()->Label2->text(), message); // drawn once per run
         QCOMPARE(rec.processEnds, 0);
         QVERIFY(rec.opened.isEmpty());
+    }
+
+    // Every label of every window shows its whole text with DejaVu Sans standing in for
+    // Verdana: a wrapped label is tall enough for its lines, any other wide enough.
+    void noLabelIsClipped()
+    {
+        FrmAbout about;
+        strZevodSign = QStringLiteral("Sagittarius"); // the longest sign name
+        showZevodSignInResult();
+        for (QWidget* window : {static_cast<QWidget*>(frmMain()), static_cast<QWidget*>(frmDisplay()),
+                                static_cast<QWidget*>(frmExitScreen()), static_cast<QWidget*>(&about)}) {
+            for (QLabel* label : window->findChildren<QLabel*>()) {
+                if (label->text().isEmpty())
+                    continue;
+                const QString where = window->objectName() + "." + label->objectName();
+                if (label->wordWrap())
+                    QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                             qPrintable(where + QString(" needs %1 px, has %2")
+                                                    .arg(label->heightForWidth(label->width()))
+                                                    .arg(label->height())));
+                else
+                    QVERIFY2(label->sizeHint().width() <= label->width(),
+                             qPrintable(where + QString(" needs %1 px, has %2")
+                                                    .arg(label->sizeHint().width())
+                                                    .arg(label->width())));
+                // and inside its window
+                const QRect inWindow(label->mapTo(window, QPoint(0, 0)), label->size());
+                QVERIFY2(window->rect().contains(inWindow) || label->parentWidget()->objectName() == "Frame2",
+                         qPrintable(where + " lies outside its window"));
+            }
+        }
     }
 
     void anUnmatchedSignLeavesTheDescription_data()

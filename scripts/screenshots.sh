@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Starts the real program under Xvfb and writes PNG screenshots of its windows:
+# the entry window, the result window for 15 March 1960, the About window and the exit
+# screen. Usage: screenshots.sh PATH/TO/Quorvex OUTPUT-FOLDER
+set -eu
+BIN=$(readlink -f "$1")
+OUT=$(mkdir -p "$2" && cd "$2" && pwd)
+WORK=$(mktemp -d)
+cleanup() { kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"; }
+trap cleanup EXIT
+export HOME=$WORK XDG_CONFIG_HOME=$WORK/config XDG_RUNTIME_DIR=$WORK/run
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$WORK/display")"
+openbox >/dev/null 2>&1 &
+sleep 0.5
+
+"$BIN" >/dev/null 2>&1 &
+sleep 1.5
+active() { xdotool getactivewindow; }
+shoot() { sleep 0.6; import -window "$(active)" -frame "$OUT/$1.png"; echo "$OUT/$1.png"; }
+shoot entry-window
+xdotool type --delay 30 ann
+# 15 March 1960: the day list, the month list, the year list
+xdotool key Tab; xdotool type --delay 30 15
+xdotool key Tab; xdotool type --delay 30 mar
+xdotool key Tab; xdotool type --delay 30 1960
+xdotool key alt+z
+shoot result-window
+xdotool key alt+h a
+shoot about-window
+xdotool key Escape
+sleep 0.3
+xdotool key Return
+sleep 0.5
+exit_id=$(xdotool search --onlyvisible --name '^Quorvex v1\.0$' | head -1)
+xdotool windowactivate --sync "$exit_id"
+sleep 0.6; import -window "$exit_id" -frame "$OUT/exit-screen.png"; echo "$OUT/exit-screen.png"
+xdotool key alt+x
