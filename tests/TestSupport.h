@@ -21,18 +21,12 @@ public:
     QList<MsgBoxRequest> messages;
     QList<QUrl> opened;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
-    std::function<void(const MsgBoxRequest&)> onMessage; // runs while the "box" is up
     int processEnds = 0;
 
     Recorder()
     {
         QStandardPaths::setTestModeEnabled(true);
-        setMsgBoxAnswerer([this](const MsgBoxRequest& request) {
-            messages.append(request);
-            if (onMessage)
-                onMessage(request);
-            return request.buttons.testFlag(answer) ? answer : QMessageBox::Ok;
-        });
+        installAnswerer();
         QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
         setProcessEnd([this](int) { ++processEnds; });
     }
@@ -41,6 +35,14 @@ public:
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
         setMsgBoxAnswerer(nullptr);
         setProcessEnd(nullptr);
+    }
+
+    void installAnswerer()
+    {
+        setMsgBoxAnswerer([this](const MsgBoxRequest& request) {
+            messages.append(request);
+            return request.buttons.testFlag(answer) ? answer : QMessageBox::Ok;
+        });
     }
 
     QStringList messageTexts() const
@@ -67,7 +69,6 @@ public:
         messages.clear();
         opened.clear();
         answer = QMessageBox::Ok;
-        onMessage = nullptr;
         processEnds = 0;
     }
 

@@ -122,5 +122,29 @@ else
 fi
 stop_all
 
+# --- Qt's own command-line options have no effect: "-platform offscreen" would hide the window
+"$BIN" -platform offscreen -reverse >/dev/null 2>&1 & PIDS+=($!)
+if wait_window '^Quorvex v1\.0$' >/dev/null; then ok "command-line options are ignored"; else fail "command-line options are ignored"; fi
+stop_all
+
+# --- a reminder date 30 days old: the question comes before the entry window
+encode() { python3 -c 'import sys; print("".join(chr(ord(c) + 85) for c in sys.argv[1]))' "$1"; }
+old=$(date -d '30 days ago' +%Y-%m-%dT%H:%M:%S)
+printf '[Settings]\n%%99%%CA%%C7%%B6%%C9%%BE%%C4%%C3=%s\n' "$(encode "$old")" > "$settings_file"
+launch
+fifth=$LAUNCHED
+if box=$(wait_window '^Quorvex$'); then
+    ok "a due reminder asks at start-up"
+    [ "$(visible_count '^Quorvex v1\.0$')" = 0 ] && ok "the question comes before the entry window" \
+        || fail "the question comes before the entry window"
+    press "$box" n # No
+    if wait_window '^Quorvex v1\.0$' >/dev/null; then ok "after No the entry window shows"; else fail "after No the entry window shows"; fi
+    grep -q "$(encode "$old")" "$settings_file" && fail "the answer rewrites the reminder date" \
+        || ok "the answer rewrites the reminder date"
+else
+    fail "a due reminder asks at start-up"
+fi
+stop_all
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 class TestEntry : public QObject
 {
@@ -314,6 +315,37 @@ private slots:
         QVERIFY(resultShown());
         QCOMPARE(frmDisplay()->lblZevodSign->text(), QStringLiteral("Leo"));
         QVERIFY(rec.messages.isEmpty());
+    }
+
+    // The real message box, as the user sees it: title, icon, text and its OK button.
+    void aRefusalShowsARealMessageBox()
+    {
+        FrmMain* w = showEntry();
+        setMsgBoxAnswerer(nullptr);
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QTimer::singleShot(0, this, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                title = box->windowTitle();
+                text = box->text();
+                icon = box->icon();
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+        QTest::mouseClick(w->cmdNext, Qt::LeftButton);
+        rec.installAnswerer();
+        QCOMPARE(title, QStringLiteral("Quorvex"));
+        QCOMPARE(text, QStringLiteral("Please Enter Your Name"));
+        QCOMPARE(icon, QMessageBox::Information);
+        QVERIFY(!isLoaded<FrmDisplay>());
+    }
+
+    void altEPressesExit()
+    {
+        FrmMain* w = showEntry();
+        QTest::keyClick(w, Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(!isLoaded<FrmMain>());
+        QVERIFY(frmExitScreen()->isVisible());
     }
 
     void theMenusCarryTheirCaptions()
