@@ -1,14 +1,17 @@
 # Front door: `make run` and `make test` do everything on a fresh Debian 12 machine.
 
 # Every Debian package the build, the program and the tests need, in one place.
-PACKAGES := build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev \
-            libgl-dev fonts-dejavu-core xvfb xauth xdotool openbox x11-utils
+PACKAGES := build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
+            fonts-dejavu-core xvfb xauth xdotool openbox x11-utils \
+            desktop-file-utils appstream dpkg-dev \
+            at-spi2-core dbus dbus-x11 python3 python3-pyatspi gir1.2-atspi-2.0 \
+            imagemagick
 
 BUILD    ?= build
 JOBS     ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test clean format
+.PHONY: all deps configure build run test package screenshots clean format
 
 all: build
 
@@ -38,6 +41,14 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# A Debian package under build/.
+package: build
+	@cd $(BUILD) && cpack -G DEB >/dev/null && ls $(CURDIR)/$(BUILD)/*.deb
+
+# PNG screenshots of every window, taken from the real program under Xvfb.
+screenshots: build
+	@scripts/screenshots.sh $(BUILD)/Quorvex docs/screenshots
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

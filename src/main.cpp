@@ -11,6 +11,7 @@ int main(int, char**)
     static char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.harrowfen.Quorvex"));
     QApplication::setQuitOnLastWindowClosed(false); // only QuitProgram ends the run
 
     StartProgram();
