@@ -88,6 +88,11 @@ FrmMain::FrmMain() : MainForm(7485, 5910)
     Label1 = caption(Picture1, "Label1", 240, 330, 555, 195, "Name", true);
     Label5 = caption(Picture1, "Label5", 1920, 720, 405, 195, "Date", false);
     Label6 = caption(Picture1, "Label6", 4680, 720, 390, 195, "Year", false);
+    // Each caption labels its input for screen readers.
+    Label1->setBuddy(txtName);
+    Label5->setBuddy(cboDate);
+    Label7->setBuddy(cboMonth);
+    Label6->setBuddy(cboYear);
     cmdNext = Look::button(Frame1, "cmdNext", twRect(735, 3360, 6015, 615),
                            QStringLiteral("Find My &Zevod Astrology Sign"), Look::buttonFace,
                            Look::verdana(9, true));

@@ -2,12 +2,49 @@
 
 #include "app/Look.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+namespace
+{
+
+class LinkLabelAccessible : public QAccessibleWidget
+{
+public:
+    explicit LinkLabelAccessible(LinkLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<LinkLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction())
+            emit static_cast<LinkLabel*>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface* linkLabelAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("LinkLabel"))
+        if (auto* label = qobject_cast<LinkLabel*>(object))
+            return new LinkLabelAccessible(label);
+    return nullptr;
+}
+
+} // namespace
 
 LinkLabel::LinkLabel(QWidget* parent, const char* name, const QRect& rect, const QString& text, double points,
                      Qt::Alignment alignment)
     : QLabel(parent)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(linkLabelAccessible), true);
+    Q_UNUSED(factoryInstalled);
     setObjectName(QLatin1String(name));
     setTextFormat(Qt::PlainText);
     setFont(Look::verdana(points, true, true));
@@ -17,6 +54,18 @@ LinkLabel::LinkLabel(QWidget* parent, const char* name, const QRect& rect, const
     setText(text);
     setGeometry(rect);
     setCursor(Qt::PointingHandCursor);
+    setReachable(true);
+}
+
+void LinkLabel::growToFit()
+{
+    setWordWrap(false);
+    adjustSize();
+}
+
+void LinkLabel::setReachable(bool reachable)
+{
+    setFocusPolicy(reachable ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event)
@@ -35,8 +84,26 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
-void LinkLabel::growToFit()
+void LinkLabel::keyPressEvent(QKeyEvent* event)
 {
-    setWordWrap(false);
-    adjustSize();
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+        event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }

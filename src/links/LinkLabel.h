@@ -3,7 +3,8 @@
 #include <QLabel>
 
 // A label that works as a link: white, bold and underlined, with the hand pointer, and
-// clicked when the mouse is pressed and released on it.
+// clicked when the mouse is pressed and released on it. It can also be reached with Tab
+// and pressed with Enter or Space, and a screen reader sees a link it can press.
 class LinkLabel : public QLabel
 {
     Q_OBJECT
@@ -13,6 +14,8 @@ public:
 
     // Drops the wrapping and takes the size of the text, keeping the top left corner.
     void growToFit();
+    // Whether Tab stops here; a link hidden behind another is not reachable.
+    void setReachable(bool reachable);
 
 signals:
     void clicked();
@@ -20,6 +23,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_pressed = false;

@@ -60,6 +60,7 @@ PromoLabels createPromoLabels(QWidget* topBand, QWidget* bottomBand, const Promo
         palette.setColor(QPalette::Window, QColor(64, 64, 64));
         offer->setPalette(palette);
     }
+    labels.lblCobrand->setReachable(false); // behind the fully-branded offer
     QObject::connect(labels.Label61, &LinkLabel::clicked, Label61_Click);
     QObject::connect(labels.lblCobrand, &LinkLabel::clicked, lblCobrand_Click);
     QObject::connect(labels.lblFullBrand, &LinkLabel::clicked, lblFullBrand_Click);
@@ -74,8 +75,12 @@ short coBrandNumber(float r)
 void CoBrand_Randomize()
 {
     intCoBrandRandomNumber = coBrandNumber(Rnd());
-    if (intCoBrandRandomNumber % 2 == 0)
-        runStep([] { frmMain()->lblFullBrand->raise(); });
-    else
-        runStep([] { frmMain()->lblCobrand->raise(); });
+    const bool fullBrand = intCoBrandRandomNumber % 2 == 0;
+    runStep([fullBrand] {
+        LinkLabel* front = fullBrand ? frmMain()->lblFullBrand : frmMain()->lblCobrand;
+        LinkLabel* behind = fullBrand ? frmMain()->lblCobrand : frmMain()->lblFullBrand;
+        front->raise();
+        front->setReachable(true);
+        behind->setReachable(false);
+    });
 }

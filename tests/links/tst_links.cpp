@@ -7,6 +7,7 @@
 #include "links/ModHelp.h"
 #include "links/Promotions.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -155,6 +156,34 @@ private slots:
                      "your site's name &  link here. See \"Help\" for details.Click Here for more info on "
                      "co-branding."));
         QCOMPARE(frmMain()->lblFullBrand->text(), fullBrandOfferText());
+    }
+
+    // Without a mouse: Tab goes past the window's own controls to the links, Enter opens the
+    // focused link instead of pressing Exit, and a screen reader sees a link it can press.
+    void linksWorkWithoutAMouse()
+    {
+        FrmMain* w = frmMain();
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QStringList order;
+        w->txtName->setFocus();
+        for (int i = 0; i < 8; ++i) {
+            order << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(order, (QStringList{"txtName", "cboDate", "cboMonth", "cboYear", "cmdNext", "cmdExit",
+                                     "Label61", "lblFullBrand"}));
+        w->lblFullBrand->setFocus();
+        QTest::keyClick(w->lblFullBrand, Qt::Key_Return);
+        QCOMPARE(rec.openedAddresses(), QStringList{fullBrand});
+        QVERIFY(w->isVisible());
+
+        QAccessibleInterface* link = QAccessible::queryAccessibleInterface(w->Label61);
+        QCOMPARE(link->role(), QAccessible::Link);
+        QCOMPARE(link->text(QAccessible::Name), boardPromotionText());
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(rec.openedAddresses(), (QStringList{fullBrand, home}));
     }
 
     void aboutClosesWithEnterAndEsc_data()
