@@ -4,14 +4,14 @@
 PACKAGES := build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
             fonts-dejavu-core xvfb xauth xdotool openbox x11-utils \
             desktop-file-utils appstream dpkg-dev \
-            at-spi2-core dbus dbus-x11 python3 python3-pyatspi gir1.2-atspi-2.0 \
-            imagemagick
+            at-spi2-core dbus python3 python3-pyatspi gir1.2-atspi-2.0 \
+            imagemagick clang libclang-rt-14-dev libx11-dev
 
 BUILD    ?= build
 JOBS     ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test package screenshots clean format
+.PHONY: all deps configure build run test test-asan fuzz bench package screenshots clean format
 
 all: build
 
@@ -41,6 +41,21 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+ASAN_BUILD ?= build-asan
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# Start-up time and memory against a minimal Qt window, and the main road in-process.
+bench: build
+	@cmake --build $(BUILD) -j $(JOBS) --target minimal_window bench_mainroad startup_bench
+	@bench/run.sh $(BUILD)
 
 # A Debian package under build/.
 package: build

@@ -93,7 +93,7 @@ FrmExitScreen::FrmExitScreen()
 {
     setObjectName(QStringLiteral("frmExitScreen"));
     setWindowTitle(QStringLiteral("Quorvex v1.0"));
-    setWindowIcon(QIcon(QStringLiteral(":/quorvex.svg")));
+    setWindowIcon(Look::programIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(tw(11115), tw(4725));

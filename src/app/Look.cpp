@@ -84,3 +84,14 @@ void Look::centre(QWidget* window)
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
 }
+
+const QIcon& Look::programIcon()
+{
+    static const QIcon icon = [] {
+        QIcon renditions;
+        for (int size : {16, 24, 32, 48, 64})
+            renditions.addFile(QStringLiteral(":/icons/quorvex-%1.png").arg(size), QSize(size, size));
+        return renditions;
+    }();
+    return icon;
+}

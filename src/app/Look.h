@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QRect>
 #include <QString>
 
@@ -49,6 +50,9 @@ QLabel* label(QWidget* parent, const char* name, const QRect& rect, const QStrin
 
 QPushButton* button(QWidget* parent, const char* name, const QRect& rect, const QString& caption,
                     const QColor& face, const QFont& font);
+
+// The program's icon, loaded once for every window.
+const QIcon& programIcon();
 
 // Centres a top-level window on the screen it will appear on.
 void centre(QWidget* window);

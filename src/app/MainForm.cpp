@@ -15,7 +15,7 @@
 MainForm::MainForm(int clientWidthTwips, int clientHeightTwips) : m_client(new QWidget(this))
 {
     setWindowTitle(QStringLiteral("Quorvex v1.0"));
-    setWindowIcon(QIcon(QStringLiteral(":/quorvex.svg")));
+    setWindowIcon(Look::programIcon());
     setFont(Look::verdana(8.25));
     m_client->setObjectName(QStringLiteral("client"));
     m_client->setFixedSize(tw(clientWidthTwips), tw(clientHeightTwips));

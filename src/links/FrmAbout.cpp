@@ -39,7 +39,7 @@ FrmAbout::FrmAbout()
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(twRect(150, 150, 510, 510));
     picIcon->setAlignment(Qt::AlignCenter);
-    picIcon->setPixmap(QIcon(QStringLiteral(":/quorvex.svg")).pixmap(32, 32));
+    picIcon->setPixmap(Look::programIcon().pixmap(32, 32));
     Label2 =
         Look::label(this, "Label2", twRect(960, 240, 2670, 240), QStringLiteral("Quorvex v1.0"), Look::lilac,
                     Look::verdana(9.75, true), Qt::AlignLeft | Qt::AlignTop, Look::GrowsToFit);

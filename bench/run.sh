@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# `make bench`: start-up time and memory of the real program against a minimal Qt window
+# under Xvfb, and the main road in-process. Prints one table.
+# Usage: run.sh BUILD-FOLDER [RUNS]
+set -eu
+# A desktop session has a session bus, which Qt's accessibility bridge connects to; without
+# one, libdbus would spawn dbus-launch during start-up and time that instead.
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then exec dbus-run-session -- "$0" "$@" 2>/dev/null; fi
+BUILD=$(readlink -f "$1")
+RUNS=${2:-15}
+WORK=$(mktemp -d)
+cleanup() { kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"; }
+trap cleanup EXIT
+export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/config XDG_RUNTIME_DIR=$WORK/run
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$WORK/display")"
+
+# The minimal window gets the entry window's size, menu bar included.
+"$BUILD/Quorvex" >/dev/null 2>&1 &
+pid=$!
+for _ in $(seq 100); do id=$(xdotool search --onlyvisible --name '^Quorvex v1\.0$' 2>/dev/null | head -1) && [ -n "$id" ] && break; sleep 0.1; done
+eval "$(xdotool getwindowgeometry --shell "$id")"
+kill -KILL $pid; wait $pid 2>/dev/null || true
+
+"$BUILD/bench/startup_bench" "$RUNS" -- "$BUILD/Quorvex" -- "$BUILD/bench/minimal_window" "$WIDTH" "$HEIGHT" > "$WORK/startup"
+read -r _ q_ms q_min q_max q_kib < <(sed -n 1p "$WORK/startup")
+read -r _ m_ms m_min m_max m_kib < <(sed -n 2p "$WORK/startup")
+read -r cycles cycle_ms rss_before rss_after < <("$BUILD/bench/bench_mainroad" 1000 2>/dev/null)
+
+awk -v runs="$RUNS" -v w="$WIDTH" -v h="$HEIGHT" \
+    -v q_ms="$q_ms" -v q_min="$q_min" -v q_max="$q_max" -v q_kib="$q_kib" \
+    -v m_ms="$m_ms" -v m_min="$m_min" -v m_max="$m_max" -v m_kib="$m_kib" \
+    -v cycles="$cycles" -v cycle_ms="$cycle_ms" -v before="$rss_before" -v after="$rss_after" 'BEGIN {
+    printf "%-44s %12s %12s %10s %10s\n", "measure", "Quorvex", "minimal", "ratio", "target"
+    printf "%-44s %12.1f %12.1f %10.2f %10s\n", "start-up to window mapped, median ms (" runs " runs)", q_ms, m_ms, q_ms / m_ms, "<= 1.15"
+    printf "%-44s %12s %12s\n", "  fastest .. slowest, ms", sprintf("%.1f..%.1f", q_min, q_max), sprintf("%.1f..%.1f", m_min, m_max)
+    printf "%-44s %12d %12d %10.2f %10s\n", "peak resident memory at the window, KiB", q_kib, m_kib, q_kib / m_kib, "<= 1.10"
+    printf "%-44s %12.3f\n", "request and Back, ms per cycle (" cycles " cycles)", cycle_ms
+    printf "%-44s %12d %12s %10s %10s\n", "resident memory growth over the cycles, KiB", after - before, "", "", "<= 1024"
+    printf "(minimal window: %dx%d, the entry window'"'"'s size)\n", w, h
+}'
