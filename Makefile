@@ -57,6 +57,23 @@ bench: build
 	@cmake --build $(BUILD) -j $(JOBS) --target minimal_window bench_mainroad startup_bench
 	@bench/run.sh $(BUILD)
 
+# Each fuzz target for FUZZ_SECONDS, with clang's libFuzzer; the corpora stay in the build.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := settings lookup number referral
+fuzz: deps
+	@cmake -S . -B $(FUZZ_BUILD) -DQUORVEX_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
+	  echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
+	  QT_QPA_PLATFORM=offscreen $(FUZZ_BUILD)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+	    -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$t > $(FUZZ_BUILD)/fuzz_$$t.log 2>&1; rc=$$?; \
+	  grep -E "^(Done|stat::number_of_executed_units)" $(FUZZ_BUILD)/fuzz_$$t.log; \
+	  if [ $$rc -ne 0 ]; then tail -40 $(FUZZ_BUILD)/fuzz_$$t.log; exit 1; fi; \
+	done
+
 # A Debian package under build/.
 package: build
 	@cd $(BUILD) && cpack -G DEB >/dev/null && ls $(CURDIR)/$(BUILD)/*.deb

@@ -77,10 +77,7 @@ public slots:
 };
 
 // Lets deferred deletes run, so that closed windows are really gone.
-inline void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+inline void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 template <class T> bool isLoaded()
 {

@@ -15,12 +15,6 @@ void Forms::add(QWidget* form)
         registry().append(form);
 }
 
-void Forms::remove(QWidget* form)
-{
-    registry().removeAll(form);
-}
+void Forms::remove(QWidget* form) { registry().removeAll(form); }
 
-QList<QWidget*> Forms::loaded()
-{
-    return registry();
-}
+QList<QWidget*> Forms::loaded() { return registry(); }

@@ -22,10 +22,7 @@
 
 using namespace modTellAFriend;
 
-FrmExitScreen* frmExitScreen()
-{
-    return Forms::instance<FrmExitScreen>();
-}
+FrmExitScreen* frmExitScreen() { return Forms::instance<FrmExitScreen>(); }
 
 QStringList FrmExitScreen::supportMessages()
 {
@@ -187,15 +184,9 @@ void FrmExitScreen::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void FrmExitScreen::Form_Unload()
-{
-    runStep(QuitProgram);
-}
+void FrmExitScreen::Form_Unload() { runStep(QuitProgram); }
 
-void FrmExitScreen::cmdClose_Click()
-{
-    runStep(QuitProgram);
-}
+void FrmExitScreen::cmdClose_Click() { runStep(QuitProgram); }
 
 void FrmExitScreen::Check1_Click()
 {
@@ -205,10 +196,7 @@ void FrmExitScreen::Check1_Click()
     runStep(OpenHomePage);
 }
 
-void FrmExitScreen::lblGoToHome_Click()
-{
-    runStep(OpenSoftwaresPage);
-}
+void FrmExitScreen::lblGoToHome_Click() { runStep(OpenSoftwaresPage); }
 
 void FrmExitScreen::cmdSubmit_Click()
 {

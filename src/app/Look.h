@@ -14,10 +14,7 @@ class QWidget;
 // device-independent pixel.
 
 // Rounded to the nearest pixel.
-constexpr int tw(int twips)
-{
-    return twips >= 0 ? (twips * 2 + 15) / 30 : -((-twips * 2 + 15) / 30);
-}
+constexpr int tw(int twips) { return twips >= 0 ? (twips * 2 + 15) / 30 : -((-twips * 2 + 15) / 30); }
 inline QRect twRect(int left, int top, int width, int height)
 {
     return QRect(tw(left), tw(top), tw(width), tw(height));

@@ -36,10 +36,7 @@ bool unfilled(const QString& field, const char* placeholder)
     return trimmed.isEmpty() || trimmed == QLatin1String(placeholder);
 }
 
-QString component(const QString& value)
-{
-    return QString::fromLatin1(QUrl::toPercentEncoding(value));
-}
+QString component(const QString& value) { return QString::fromLatin1(QUrl::toPercentEncoding(value)); }
 
 } // namespace
 

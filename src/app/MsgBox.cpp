@@ -11,10 +11,7 @@ MsgBoxAnswerer& answerer()
 }
 } // namespace
 
-void setMsgBoxAnswerer(MsgBoxAnswerer a)
-{
-    answerer() = std::move(a);
-}
+void setMsgBoxAnswerer(MsgBoxAnswerer a) { answerer() = std::move(a); }
 
 QMessageBox::StandardButton MsgBox(const QString& text, QMessageBox::Icon icon,
                                    QMessageBox::StandardButtons buttons,

@@ -61,10 +61,7 @@ void StartProgram()
     runStep(CoBrand_Randomize);
 }
 
-bool quitUnderWay()
-{
-    return quitting;
-}
+bool quitUnderWay() { return quitting; }
 
 void setProcessEnd(std::function<void(int)> end)
 {

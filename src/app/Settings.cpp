@@ -32,19 +32,10 @@ QSettings* openStore()
 
 } // namespace
 
-QString applicationName()
-{
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-}
+QString applicationName() { return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(); }
 
-QString EncodeSetting(const QString& text)
-{
-    return shifted(text, shift);
-}
-QString DecodeSetting(const QString& text)
-{
-    return shifted(text, -shift);
-}
+QString EncodeSetting(const QString& text) { return shifted(text, shift); }
+QString DecodeSetting(const QString& text) { return shifted(text, -shift); }
 
 QString GetStoredSetting(const QString& key)
 {

@@ -75,7 +75,4 @@ void runUpdateReminder(const QDateTime& now, const QLocale& locale)
         OpenUpdatePage();
 }
 
-void RunUpdateReminder()
-{
-    runUpdateReminder(QDateTime::currentDateTime(), QLocale());
-}
+void RunUpdateReminder() { runUpdateReminder(QDateTime::currentDateTime(), QLocale()); }

@@ -17,10 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-FrmDisplay* frmDisplay()
-{
-    return Forms::instance<FrmDisplay>();
-}
+FrmDisplay* frmDisplay() { return Forms::instance<FrmDisplay>(); }
 
 void showZevodSignInResult()
 {
@@ -110,11 +107,5 @@ void FrmDisplay::cmdExit_Click()
 {
     runStep([this] { close(); });
 }
-void FrmDisplay::mnuFileBack_Click()
-{
-    cmdBack_Click();
-}
-void FrmDisplay::mnuExit_Click()
-{
-    cmdExit_Click();
-}
+void FrmDisplay::mnuFileBack_Click() { cmdBack_Click(); }
+void FrmDisplay::mnuExit_Click() { cmdExit_Click(); }

@@ -21,10 +21,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
-FrmMain* frmMain()
-{
-    return Forms::instance<FrmMain>();
-}
+FrmMain* frmMain() { return Forms::instance<FrmMain>(); }
 
 QString FrmMain::introText()
 {
@@ -157,18 +154,9 @@ void FrmMain::Form_Load()
     cboYear->setCurrentIndex(0);
 }
 
-QString FrmMain::yearText() const
-{
-    return cboYear->currentText();
-}
-QString FrmMain::monthText() const
-{
-    return cboMonth->currentText();
-}
-QString FrmMain::dayText() const
-{
-    return cboDate->currentText();
-}
+QString FrmMain::yearText() const { return cboYear->currentText(); }
+QString FrmMain::monthText() const { return cboMonth->currentText(); }
+QString FrmMain::dayText() const { return cboDate->currentText(); }
 
 // The sign request: check the entry, look the date up, fill the result window and put it
 // in this window's place.
@@ -183,10 +171,7 @@ void FrmMain::cmdNext_Click()
     runStep([] { frmDisplay()->show(); });
 }
 
-void FrmMain::mnuFindPowerSign_Click()
-{
-    cmdNext_Click();
-}
+void FrmMain::mnuFindPowerSign_Click() { cmdNext_Click(); }
 void FrmMain::cmdExit_Click()
 {
     runStep([this] { close(); });

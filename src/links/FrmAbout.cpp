@@ -6,6 +6,7 @@
 #include "app/Look.h"
 #include "app/Policy.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPointer>
@@ -20,7 +21,7 @@ QString FrmAbout::introText()
         "for yourself.");
 }
 
-FrmAbout::FrmAbout()
+FrmAbout::FrmAbout(QWidget* caller) : QDialog(caller)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Quorvex v1.0"));
@@ -74,19 +75,14 @@ void FrmAbout::cmdOK_Click()
 {
     runStep([this] { accept(); });
 }
-void FrmAbout::lblHomePage_Click()
-{
-    runStep(OpenHomePage);
-}
-void FrmAbout::Label5_Click()
-{
-    runStep(OpenFullBrandPage);
-}
+void FrmAbout::lblHomePage_Click() { runStep(OpenHomePage); }
+void FrmAbout::Label5_Click() { runStep(OpenFullBrandPage); }
 
 void showAboutWindow()
 {
-    QPointer<FrmAbout> about = new FrmAbout;
+    QPointer<FrmAbout> about = new FrmAbout(QApplication::activeWindow());
     Forms::add(about);
+    Look::centre(about);
     about->exec(); // Esc and the close box reject, Enter accepts: each closes it
     Forms::remove(about);
     delete about;

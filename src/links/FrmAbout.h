@@ -12,7 +12,9 @@ class FrmAbout : public QDialog
 {
     Q_OBJECT
 public:
-    FrmAbout();
+    // The window that opened it, if any: the About window stays above it and takes no
+    // taskbar entry of its own.
+    explicit FrmAbout(QWidget* caller = nullptr);
 
     QLabel* picIcon;
     QLabel* Label2;

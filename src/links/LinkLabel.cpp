@@ -63,10 +63,7 @@ void LinkLabel::growToFit()
     adjustSize();
 }
 
-void LinkLabel::setReachable(bool reachable)
-{
-    setFocusPolicy(reachable ? Qt::TabFocus : Qt::NoFocus);
-}
+void LinkLabel::setReachable(bool reachable) { setFocusPolicy(reachable ? Qt::TabFocus : Qt::NoFocus); }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event)
 {

@@ -32,18 +32,9 @@ QString fullBrandOfferText()
 }
 
 // The same on both windows: each opens its page and ignores a failure.
-static void Label61_Click()
-{
-    runStep(OpenHomePage);
-}
-static void lblCobrand_Click()
-{
-    runStep(OpenCoBrandPage);
-}
-static void lblFullBrand_Click()
-{
-    runStep(OpenFullBrandPage);
-}
+static void Label61_Click() { runStep(OpenHomePage); }
+static void lblCobrand_Click() { runStep(OpenCoBrandPage); }
+static void lblFullBrand_Click() { runStep(OpenFullBrandPage); }
 
 PromoLabels createPromoLabels(QWidget* topBand, QWidget* bottomBand, const PromoGeometry& geometry)
 {
@@ -67,10 +58,7 @@ PromoLabels createPromoLabels(QWidget* topBand, QWidget* bottomBand, const Promo
     return labels;
 }
 
-short coBrandNumber(float r)
-{
-    return static_cast<short>(static_cast<int>(r * 6) + 1);
-}
+short coBrandNumber(float r) { return static_cast<short>(static_cast<int>(r * 6) + 1); }
 
 void CoBrand_Randomize()
 {

@@ -12,30 +12,12 @@ namespace
 {
 
 // Each opens its page and nothing else; a failure is ignored.
-void mnuOnline_Click()
-{
-    runStep(OpenOnlineHelpPage);
-}
-void mnuVisit_Click()
-{
-    runStep(OpenHomePage);
-}
-void mnuUpdate_Click()
-{
-    runStep(OpenUpdatePage);
-}
-void mnuDonate_Click()
-{
-    runStep(OpenDonatePage);
-}
-void mnuMakeMoneyOnline_Click()
-{
-    runStep(OpenFullBrandPage);
-}
-void mnuAbout_Click()
-{
-    runStep(showAboutWindow);
-}
+void mnuOnline_Click() { runStep(OpenOnlineHelpPage); }
+void mnuVisit_Click() { runStep(OpenHomePage); }
+void mnuUpdate_Click() { runStep(OpenUpdatePage); }
+void mnuDonate_Click() { runStep(OpenDonatePage); }
+void mnuMakeMoneyOnline_Click() { runStep(OpenFullBrandPage); }
+void mnuAbout_Click() { runStep(showAboutWindow); }
 
 QAction* item(QWidget* menu, QMainWindow* window, const char* name, const char* caption, void (*handler)())
 {

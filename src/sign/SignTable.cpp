@@ -44,14 +44,8 @@ struct MonthSpan {
     const char* closing;
 };
 
-MonthSpan months(Month from, Month to, const char* sign)
-{
-    return {from, to, {}, sign};
-}
-MonthSpan month(Month m, const char* sign)
-{
-    return {m, m, {}, sign};
-}
+MonthSpan months(Month from, Month to, const char* sign) { return {from, to, {}, sign}; }
+MonthSpan month(Month m, const char* sign) { return {m, m, {}, sign}; }
 MonthSpan split(Month m, const char* sign, int throughDay, const char* then)
 {
     return {m, m, {{throughDay, sign}}, then};

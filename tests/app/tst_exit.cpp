@@ -267,6 +267,8 @@ private slots:
         QTest::newRow("blanks and line breaks") << "Ann  Lee"
                                                 << "line 1\r\nline 2\ttab"
                                                 << "Bob\nSmith";
+        const QString longText = QString::fromUtf8("a&=# \u00e9+%").repeated(32766 / 7 + 1).left(32766);
+        QTest::newRow("32,766 characters each") << longText << longText << longText;
         QTest::newRow("non-ASCII") << QString::fromUtf8("Zoë Ünal") << QString::fromUtf8("Привет, 友達 👋")
                                    << QString::fromUtf8("José");
     }
@@ -276,7 +278,8 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, friendName);
         FrmExitScreen* x = leaveEntryWindow();
-        fill(x, "  " + name + " ", "a@b.c#d", friendName, "e&f@g.h");
+        const QString typed = name.size() < 32766 ? "  " + name + " " : name; // blanks around are trimmed
+        fill(x, typed, "a@b.c#d", friendName, "e&f@g.h");
         x->txtMessage->setPlainText(message);
         QTest::mouseClick(x->cmdSubmit, Qt::LeftButton);
         QCOMPARE(rec.opened.size(), 1);

@@ -39,10 +39,7 @@ const Period periods[] = {
     {{2010, 5, 22}, {2035, 12, 31}, "Virgo"},
 };
 
-QString monthName(int month)
-{
-    return QLocale::c().standaloneMonthName(month, QLocale::LongFormat);
-}
+QString monthName(int month) { return QLocale::c().standaloneMonthName(month, QLocale::LongFormat); }
 
 QString lookUp(const QString& year, const QString& month, const QString& day, const QString& before = {})
 {
