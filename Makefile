@@ -69,7 +69,7 @@ fuzz: deps
 	  mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
 	  echo "fuzz_$$t: $(FUZZ_SECONDS) s"; \
 	  QT_QPA_PLATFORM=offscreen $(FUZZ_BUILD)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
-	    -print_final_stats=1 $(FUZZ_BUILD)/corpus/$$t > $(FUZZ_BUILD)/fuzz_$$t.log 2>&1; rc=$$?; \
+	    -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus/$$t > $(FUZZ_BUILD)/fuzz_$$t.log 2>&1; rc=$$?; \
 	  grep -E "^(Done|stat::number_of_executed_units)" $(FUZZ_BUILD)/fuzz_$$t.log; \
 	  if [ $$rc -ne 0 ]; then tail -40 $(FUZZ_BUILD)/fuzz_$$t.log; exit 1; fi; \
 	done
