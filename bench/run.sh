@@ -8,15 +8,7 @@ set -eu
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then exec dbus-run-session -- "$0" "$@" 2>/dev/null; fi
 BUILD=$(readlink -f "$1")
 RUNS=${2:-15}
-WORK=$(mktemp -d)
-cleanup() { kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"; }
-trap cleanup EXIT
-export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/config XDG_RUNTIME_DIR=$WORK/run
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
-for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$WORK/display")"
+source "$(dirname "$0")/../scripts/xsession.sh"
 
 # The minimal window gets the entry window's size, menu bar included.
 "$BUILD/Quorvex" >/dev/null 2>&1 &

@@ -5,17 +5,8 @@
 set -eu
 BIN=$(readlink -f "$1")
 OUT=$(mkdir -p "$2" && cd "$2" && pwd)
-WORK=$(mktemp -d)
-cleanup() { kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"; }
-trap cleanup EXIT
-export HOME=$WORK XDG_CONFIG_HOME=$WORK/config XDG_RUNTIME_DIR=$WORK/run
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-Xvfb -displayfd 3 -screen 0 2560x1600x24 -dpi 96 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
-for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$WORK/display")"
-openbox >/dev/null 2>&1 &
-sleep 0.5
+XSESSION_SCREEN=2560x1600x24 source "$(dirname "$0")/xsession.sh"
+start_window_manager
 
 "$BIN" >/dev/null 2>&1 &
 sleep 1.5

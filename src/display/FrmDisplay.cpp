@@ -79,14 +79,9 @@ FrmDisplay::FrmDisplay() : MainForm(7455, 5520)
     connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    auto* back = mnuFile->addAction(QStringLiteral("&Back"));
-    back->setObjectName(QStringLiteral("mnuFileBack"));
-    connect(back, &QAction::triggered, this, [this] { mnuFileBack_Click(); });
-    auto* exit = mnuFile->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    mnuFile = addMenu(this, "mnuFile", "&File");
+    addMenuItem(mnuFile, this, "mnuFileBack", "&Back", [this] { mnuFileBack_Click(); });
+    addMenuItem(mnuFile, this, "mnuExit", "E&xit", [this] { mnuExit_Click(); });
     mnuHelp = addWebMenus(this, {"&Check for Software Update", "mnuFileSep1", "mnuFileSep2"});
 
     fixSize();

@@ -128,14 +128,10 @@ FrmMain::FrmMain() : MainForm(7485, 5910)
 
 void FrmMain::buildMenus()
 {
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    auto* find = mnuFile->addAction(QStringLiteral("Find My &Zevod Astrology Sign"));
-    find->setObjectName(QStringLiteral("mnuFindPowerSign"));
-    connect(find, &QAction::triggered, this, [this] { mnuFindPowerSign_Click(); });
-    auto* exit = mnuFile->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    mnuFile = addMenu(this, "mnuFile", "&File");
+    addMenuItem(mnuFile, this, "mnuFindPowerSign", "Find My &Zevod Astrology Sign",
+                [this] { mnuFindPowerSign_Click(); });
+    addMenuItem(mnuFile, this, "mnuExit", "E&xit", [this] { mnuExit_Click(); });
     mnuHelp = addWebMenus(this, {"Check for Software &Update", "mnuHelp1", "mnuHelp2"});
 }
 

@@ -19,32 +19,38 @@ void mnuDonate_Click() { runStep(OpenDonatePage); }
 void mnuMakeMoneyOnline_Click() { runStep(OpenFullBrandPage); }
 void mnuAbout_Click() { runStep(showAboutWindow); }
 
-QAction* item(QWidget* menu, QMainWindow* window, const char* name, const char* caption, void (*handler)())
+} // namespace
+
+QAction* addMenuItem(QWidget* menu, QMainWindow* window, const char* name, const char* caption,
+                     std::function<void()> handler)
 {
     auto* action = new QAction(QString::fromLatin1(caption), window);
     action->setObjectName(QLatin1String(name));
-    QObject::connect(action, &QAction::triggered, window, handler);
+    QObject::connect(action, &QAction::triggered, window, std::move(handler));
     menu->addAction(action);
     return action;
 }
 
-} // namespace
+QMenu* addMenu(QMainWindow* window, const char* name, const char* caption)
+{
+    auto* menu = new QMenu(QString::fromLatin1(caption), window);
+    menu->setObjectName(QLatin1String(name));
+    window->menuBar()->addMenu(menu);
+    return menu;
+}
 
 QMenu* addWebMenus(QMainWindow* window, const WebMenuNames& names)
 {
     QMenuBar* bar = window->menuBar();
-    auto* help = new QMenu(QStringLiteral("&Help"), window);
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    help->menuAction()->setObjectName(QStringLiteral("mnuHelpMenu"));
-    item(help, window, "mnuOnline", "&Online Help", mnuOnline_Click);
-    item(help, window, "mnuVisit", "&Visit Us Online", mnuVisit_Click);
+    QMenu* help = addMenu(window, "mnuHelp", "&Help");
+    addMenuItem(help, window, "mnuOnline", "&Online Help", mnuOnline_Click);
+    addMenuItem(help, window, "mnuVisit", "&Visit Us Online", mnuVisit_Click);
     help->addSeparator()->setObjectName(QLatin1String(names.separator1));
-    item(help, window, "mnuUpdate", names.updateCaption, mnuUpdate_Click);
+    addMenuItem(help, window, "mnuUpdate", names.updateCaption, mnuUpdate_Click);
     help->addSeparator()->setObjectName(QLatin1String(names.separator2));
-    item(help, window, "mnuAbout", "&About Software", mnuAbout_Click);
-    bar->addMenu(help);
-    item(bar, window, "mnuDonate", "&Donate", mnuDonate_Click);
-    item(bar, window, "mnuMakeMoneyOnline", "Make Money &Online", mnuMakeMoneyOnline_Click)
+    addMenuItem(help, window, "mnuAbout", "&About Software", mnuAbout_Click);
+    addMenuItem(bar, window, "mnuDonate", "&Donate", mnuDonate_Click);
+    addMenuItem(bar, window, "mnuMakeMoneyOnline", "Make Money &Online", mnuMakeMoneyOnline_Click)
         ->setEnabled(false);
     return help;
 }

@@ -3,21 +3,8 @@
 # as a user would. Usage: e2e.sh PATH/TO/Quorvex
 set -u
 BIN=$(readlink -f "$1")
-WORK=$(mktemp -d)
-# Only the main shell cleans up; subshells may inherit the trap.
-cleanup() { [ "$BASHPID" = "$$" ] || return 0; kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"; }
-trap cleanup EXIT
-export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/config XDG_RUNTIME_DIR=$WORK/run
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-
-# Xvfb picks a free display and writes its number once it is ready.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
-for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$WORK/display")"
-xdpyinfo >/dev/null 2>&1 || { echo "FAIL: Xvfb did not start"; echo "0 passed, 1 failed"; exit 1; }
-openbox >/dev/null 2>&1 &
-sleep 0.5
+source "$(dirname "$0")/../../scripts/xsession.sh"
+start_window_manager
 
 passed=0; failed=0
 ok()   { echo "PASS: $1"; passed=$((passed + 1)); }

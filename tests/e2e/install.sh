@@ -4,9 +4,7 @@
 # Usage: install.sh BUILD-FOLDER
 set -u
 BUILD=$(readlink -f "$1")
-WORK=$(mktemp -d)
-cleanup() { [ "$BASHPID" = "$$" ] || return 0; kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"; }
-trap cleanup EXIT
+source "$(dirname "$0")/../../scripts/xsession.sh"
 passed=0; failed=0
 check() { local what=$1; shift; if "$@" >"$WORK/out" 2>&1; then echo "PASS: $what"; passed=$((passed + 1)); else echo "FAIL: $what"; cat "$WORK/out"; failed=$((failed + 1)); fi; }
 
@@ -19,12 +17,6 @@ check "desktop entry validates" desktop-file-validate "$PREFIX/share/application
 check "desktop entry starts Quorvex with its icon" grep -qx 'Exec=Quorvex' "$PREFIX/share/applications/$ID.desktop"
 check "metainfo validates" appstreamcli validate --no-net "$PREFIX/share/metainfo/$ID.metainfo.xml"
 
-export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/config XDG_RUNTIME_DIR=$WORK/run
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
-for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$WORK/display")"
 # Started by name from the PATH, as the desktop entry does.
 PATH=$PREFIX/bin:$PATH Quorvex >/dev/null 2>&1 &
 shows() { for _ in $(seq 100); do xdotool search --onlyvisible --name '^Quorvex v1\.0$' >/dev/null 2>&1 && return 0; sleep 0.1; done; return 1; }
