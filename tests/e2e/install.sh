@@ -6,7 +6,7 @@ set -u
 BUILD=$(readlink -f "$1")
 source "$(dirname "$0")/../../scripts/xsession.sh"
 passed=0; failed=0
-check() { local what=$1; shift; if "$@" >"$WORK/out" 2>&1; then echo "PASS: $what"; passed=$((passed + 1)); else echo "FAIL: $what"; cat "$WORK/out"; failed=$((failed + 1)); fi; }
+check() { local what=$1; shift; if "$@" >"$WORK/out" 2>&1; then echo "PASS: $what"; passed=$((passed + 1)); else echo "FAIL: $what"; cat "$WORK/out"; failed=$((failed + 1)); return 1; fi; }
 
 PREFIX=$WORK/prefix
 check "cmake --install" cmake --install "$BUILD" --prefix "$PREFIX"
@@ -18,9 +18,10 @@ check "desktop entry starts Quorvex with its icon" grep -qx 'Exec=Quorvex' "$PRE
 check "metainfo validates" appstreamcli validate --no-net "$PREFIX/share/metainfo/$ID.metainfo.xml"
 
 # Started by name from the PATH, as the desktop entry does.
-PATH=$PREFIX/bin:$PATH Quorvex >/dev/null 2>&1 &
+PATH=$PREFIX/bin:$PATH Quorvex >"$WORK/program.log" 2>&1 &
 shows() { for _ in $(seq 100); do xdotool search --onlyvisible --name '^Quorvex v1\.0$' >/dev/null 2>&1 && return 0; sleep 0.1; done; return 1; }
-check "the installed program shows its entry window" shows
+check "the installed program shows its entry window" shows ||
+    { cat "$WORK/program.log"; xwininfo -root -tree | grep -i quorvex; }
 check "its settings follow the program's name" test -f "$XDG_CONFIG_HOME/Quorvex.ini"
 
 echo "$passed passed, $failed failed"
