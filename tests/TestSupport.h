@@ -6,11 +6,17 @@
 #include "app/Forms.h"
 #include "app/MsgBox.h"
 #include "app/Program.h"
+#include "display/FrmDisplay.h"
+#include "entry/FrmMain.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QLineEdit>
 #include <QList>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QTest>
 #include <QUrl>
 #include <QWidget>
 
@@ -85,4 +91,32 @@ template <class T> bool isLoaded()
         if (qobject_cast<T*>(form))
             return true;
     return false;
+}
+
+// Shows a window and makes it the active one, as the user's click on it does.
+template <class W> W* activated(W* window)
+{
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        qWarning("%s not active", qPrintable(window->objectName()));
+    return window;
+}
+
+// Picks a date in the entry window.
+inline void pick(FrmMain* w, const QString& day, const QString& month, const QString& year)
+{
+    w->cboDate->setCurrentText(day);
+    w->cboMonth->setCurrentText(month);
+    w->cboYear->setCurrentText(year);
+}
+
+// A sign request from the entry window, as the user makes it; returns the result window.
+inline FrmDisplay* requestSign(const QString& day, const QString& month, const QString& year)
+{
+    FrmMain* w = activated(frmMain());
+    QTest::keyClicks(w->txtName, "ann");
+    pick(w, day, month, year);
+    QTest::mouseClick(w->cmdNext, Qt::LeftButton);
+    return activated(frmDisplay());
 }

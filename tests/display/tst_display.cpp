@@ -21,23 +21,6 @@ class TestDisplay : public QObject
     Q_OBJECT
     Recorder rec;
 
-    // A request for the given date from a freshly started entry window.
-    FrmDisplay* request(const QString& day, const QString& month, const QString& year)
-    {
-        FrmMain* w = frmMain();
-        w->show();
-        QTest::keyClicks(w->txtName, "ann");
-        w->cboDate->setCurrentText(day);
-        w->cboMonth->setCurrentText(month);
-        w->cboYear->setCurrentText(year);
-        QTest::mouseClick(w->cmdNext, Qt::LeftButton);
-        FrmDisplay* d = frmDisplay();
-        d->activateWindow();
-        if (!QTest::qWaitForWindowActive(d))
-            qWarning("result window not active");
-        return d;
-    }
-
 private slots:
     void init() { rec.reset(); }
     void cleanupTestCase() { rec.reset(); }
@@ -64,7 +47,7 @@ private slots:
 
     void theFullyBrandedOfferIsInFront()
     {
-        FrmDisplay* d = request("1", "January", "1990");
+        FrmDisplay* d = requestSign("1", "January", "1990");
         const QPoint centre = d->lblFullBrand->geometry().center();
         QCOMPARE(d->Frame5->childAt(centre), static_cast<QWidget*>(d->lblFullBrand));
     }
@@ -79,7 +62,7 @@ private slots:
     void focusIsOnExit()
     {
         QFETCH(int, key);
-        FrmDisplay* d = request("15", "March", "1960");
+        FrmDisplay* d = requestSign("15", "March", "1960");
         QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->cmdExit));
         QTest::keyClick(d->focusWidget(), Qt::Key(key));
         QVERIFY(!isLoaded<FrmDisplay>());
@@ -90,7 +73,7 @@ private slots:
 
     void enterOnBackGoesBack()
     {
-        FrmDisplay* d = request("15", "March", "1960");
+        FrmDisplay* d = requestSign("15", "March", "1960");
         d->cmdBack->setFocus();
         QTest::keyClick(d->cmdBack, Qt::Key_Return);
         QVERIFY(!isLoaded<FrmDisplay>());
@@ -112,7 +95,7 @@ private slots:
     {
         QFETCH(QString, route);
         QFETCH(bool, back);
-        FrmDisplay* d = request("15", "March", "1960");
+        FrmDisplay* d = requestSign("15", "March", "1960");
         const QString message = frmExitScreen()->Label2->text();
         if (route == "close")
             d->close();

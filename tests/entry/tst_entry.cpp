@@ -19,21 +19,7 @@ class TestEntry : public QObject
     Q_OBJECT
     Recorder rec;
 
-    FrmMain* showEntry()
-    {
-        FrmMain* w = frmMain();
-        w->show();
-        w->activateWindow();
-        if (!QTest::qWaitForWindowActive(w))
-            qWarning("entry window not active");
-        return w;
-    }
-    static void pick(FrmMain* w, const QString& day, const QString& month, const QString& year)
-    {
-        w->cboDate->setCurrentText(day);
-        w->cboMonth->setCurrentText(month);
-        w->cboYear->setCurrentText(year);
-    }
+    static FrmMain* showEntry() { return activated(frmMain()); }
     static bool resultShown() { return isLoaded<FrmDisplay>() && frmDisplay()->isVisible(); }
 
 private slots:
