@@ -229,19 +229,24 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event)
     if (key->text().isEmpty() || k == Qt::Key_Tab || k == Qt::Key_Backtab || k == Qt::Key_Escape ||
         k == Qt::Key_Delete)
         return false;
-    const char16_t first = key->text().at(0).unicode();
-    int code = first > 0x7fff ? -1 : first;
-    // Ctrl with a letter gives its control code, whatever text the platform attached.
-    if (key->modifiers().testFlag(Qt::ControlModifier) && !key->modifiers().testFlag(Qt::AltModifier) &&
-        k >= Qt::Key_A && k <= Qt::Key_Z)
-        code = k - Qt::Key_A + 1;
-    const int typed = code;
-    runStep([&] { txtName_KeyPress(code); });
-    if (code == 0)
-        return true;
-    if (code == typed)
+    // Each character of the key's text goes through the filter; one outside the 16-bit
+    // character codes is refused like any other non-letter.
+    QString accepted;
+    for (char32_t character : key->text().toUcs4()) {
+        int code = character > 0x7fff ? -1 : static_cast<int>(character);
+        // Ctrl with a letter gives its control code, whatever text the platform attached.
+        if (key->modifiers().testFlag(Qt::ControlModifier) && !key->modifiers().testFlag(Qt::AltModifier) &&
+            k >= Qt::Key_A && k <= Qt::Key_Z)
+            code = k - Qt::Key_A + 1;
+        runStep([&] { txtName_KeyPress(code); });
+        if (code != 0)
+            accepted.append(QChar(code));
+    }
+    if (accepted == key->text())
         return false;
-    QKeyEvent replaced(QEvent::KeyPress, k, key->modifiers(), QString(QChar(code)), key->isAutoRepeat());
+    if (accepted.isEmpty())
+        return true;
+    QKeyEvent replaced(QEvent::KeyPress, k, key->modifiers(), accepted, key->isAutoRepeat());
     m_forwardingKey = true;
     QCoreApplication::sendEvent(txtName, &replaced);
     m_forwardingKey = false;

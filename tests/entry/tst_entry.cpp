@@ -226,12 +226,21 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(int, refusals);
         FrmMain* w = showEntry();
-        for (QChar c : typed) // keyClicks knows ASCII only
-            QTest::sendKeyEvent(QTest::Click, w->txtName, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        for (char32_t c : typed.toUcs4()) // keyClicks knows ASCII only
+            QTest::sendKeyEvent(QTest::Click, w->txtName, Qt::Key_unknown, QString::fromUcs4(&c, 1),
+                                Qt::NoModifier);
         QCOMPARE(w->txtName->text(), shown);
         QCOMPARE(rec.messages.size(), refusals);
         for (const MsgBoxRequest& m : rec.messages)
             QCOMPARE(m.text, QStringLiteral("Please Enter only Letters"));
+    }
+
+    void aKeyWithSeveralCharactersIsFilteredWhole()
+    {
+        FrmMain* w = showEntry();
+        QTest::sendKeyEvent(QTest::Click, w->txtName, Qt::Key_unknown, QStringLiteral("a1b"), Qt::NoModifier);
+        QCOMPARE(w->txtName->text(), QStringLiteral("AB"));
+        QCOMPARE(rec.messageTexts(), QStringList{"Please Enter only Letters"});
     }
 
     void editingKeysPass()
