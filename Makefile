@@ -7,6 +7,7 @@ PACKAGES := build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev li
             at-spi2-core dbus python3 python3-pyatspi gir1.2-atspi-2.0 \
             imagemagick clang libclang-rt-14-dev libx11-dev
 
+MAKEFLAGS += --no-print-directory
 BUILD    ?= build
 JOBS     ?= $(shell nproc)
 CMAKE_ARGS ?=

@@ -12,7 +12,8 @@ PREFIX=$WORK/prefix
 check "cmake --install" cmake --install "$BUILD" --prefix "$PREFIX"
 ID=com.harrowfen.Quorvex
 check "program installed as bin/Quorvex" test -x "$PREFIX/bin/Quorvex"
-check "icon in the hicolor theme" test -s "$PREFIX/share/icons/hicolor/scalable/apps/$ID.svg"
+check "icon in the hicolor theme" test -s "$PREFIX/share/icons/hicolor/scalable/apps/$ID.svg" \
+    -a -s "$PREFIX/share/icons/hicolor/32x32/apps/$ID.png"
 check "desktop entry validates" desktop-file-validate "$PREFIX/share/applications/$ID.desktop"
 check "desktop entry starts Quorvex with its icon" grep -qx 'Exec=Quorvex' "$PREFIX/share/applications/$ID.desktop"
 check "metainfo validates" appstreamcli validate --no-net "$PREFIX/share/metainfo/$ID.metainfo.xml"
