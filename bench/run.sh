@@ -18,18 +18,24 @@ eval "$(xdotool getwindowgeometry --shell "$id")"
 kill -KILL $pid; wait $pid 2>/dev/null || true
 
 "$BUILD/bench/startup_bench" "$RUNS" -- "$BUILD/Quorvex" -- "$BUILD/bench/minimal_window" "$WIDTH" "$HEIGHT" > "$WORK/startup"
+"$BUILD/bench/startup_bench" "$RUNS" -- "$BUILD/Quorvex" -- "$BUILD/bench/minimal_window" "$WIDTH" "$HEIGHT" text > "$WORK/text"
 read -r _ q_ms q_min q_max q_kib < <(sed -n 1p "$WORK/startup")
 read -r _ m_ms m_min m_max m_kib < <(sed -n 2p "$WORK/startup")
+read -r _ q2_ms _ _ q2_kib < <(sed -n 1p "$WORK/text")
+read -r _ t_ms _ _ t_kib < <(sed -n 2p "$WORK/text")
 read -r cycles cycle_ms rss_before rss_after < <("$BUILD/bench/bench_mainroad" 1000 2>/dev/null)
 
 awk -v runs="$RUNS" -v w="$WIDTH" -v h="$HEIGHT" \
     -v q_ms="$q_ms" -v q_min="$q_min" -v q_max="$q_max" -v q_kib="$q_kib" \
     -v m_ms="$m_ms" -v m_min="$m_min" -v m_max="$m_max" -v m_kib="$m_kib" \
+    -v q2_ms="$q2_ms" -v q2_kib="$q2_kib" -v t_ms="$t_ms" -v t_kib="$t_kib" \
     -v cycles="$cycles" -v cycle_ms="$cycle_ms" -v before="$rss_before" -v after="$rss_after" 'BEGIN {
     printf "%-44s %12s %12s %10s %10s\n", "measure", "Quorvex", "minimal", "ratio", "target"
     printf "%-44s %12.1f %12.1f %10.2f %10s\n", "start-up to window mapped, median ms (" runs " runs)", q_ms, m_ms, q_ms / m_ms, "<= 1.15"
     printf "%-44s %12s %12s\n", "  fastest .. slowest, ms", sprintf("%.1f..%.1f", q_min, q_max), sprintf("%.1f..%.1f", m_min, m_max)
     printf "%-44s %12d %12d %10.2f %10s\n", "peak resident memory at the window, KiB", q_kib, m_kib, q_kib / m_kib, "<= 1.10"
+    printf "%-44s %12.1f %12.1f %10.2f\n", "start-up, against a window with one text line", q2_ms, t_ms, q2_ms / t_ms
+    printf "%-44s %12d %12d %10.2f\n", "peak memory, against a window with one text line", q2_kib, t_kib, q2_kib / t_kib
     printf "%-44s %12.3f\n", "request and Back, ms per cycle (" cycles " cycles)", cycle_ms
     printf "%-44s %12d %12s %10s %10s\n", "resident memory growth over the cycles, KiB", after - before, "", "", "<= 1024"
     printf "(minimal window: %dx%d, the entry window'"'"'s size)\n", w, h

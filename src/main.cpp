@@ -1,3 +1,4 @@
+#include "app/Look.h"
 #include "app/Program.h"
 
 #include <QApplication>
@@ -10,7 +11,7 @@ int main(int, char**)
     static char name[] = "Quorvex";
     static char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(Look::createStyle());
     QGuiApplication::setDesktopFileName(QStringLiteral("com.harrowfen.Quorvex"));
     QApplication::setQuitOnLastWindowClosed(false); // only QuitProgram ends the run
 

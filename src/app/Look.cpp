@@ -1,7 +1,12 @@
 #include "Look.h"
 
+#include "IconPixels.h"
+
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
+#include <QPixmap>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 
@@ -89,9 +94,34 @@ const QIcon& Look::programIcon()
 {
     static const QIcon icon = [] {
         QIcon renditions;
-        for (int size : {16, 24, 32, 48, 64})
-            renditions.addFile(QStringLiteral(":/icons/quorvex-%1.png").arg(size), QSize(size, size));
+        for (int i = 0; i < iconPixelsCount; ++i) {
+            const IconPixels& p = iconPixels[i];
+            renditions.addPixmap(QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(p.argb), p.size,
+                                                           p.size, QImage::Format_ARGB32_Premultiplied)));
+        }
         return renditions;
     }();
     return icon;
 }
+
+namespace
+{
+
+// Every menu bar asks its style for the icon of the overflow button it shows when its menus
+// do not fit. Ours always fit, and reading that icon from Fusion's image files loads every
+// image-format plugin during start-up; the button gets no icon instead.
+class Style : public QProxyStyle
+{
+public:
+    Style() : QProxyStyle(QStringLiteral("Fusion")) {}
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton)
+            return QIcon();
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
+};
+
+} // namespace
+
+QStyle* Look::createStyle() { return new Style; }

@@ -8,6 +8,7 @@
 
 class QLabel;
 class QPushButton;
+class QStyle;
 class QWidget;
 
 // Building blocks shared by the windows. Layouts are given in twips; 15 twips make one
@@ -50,6 +51,9 @@ QPushButton* button(QWidget* parent, const char* name, const QRect& rect, const 
 
 // The program's icon, loaded once for every window.
 const QIcon& programIcon();
+
+// The program's style: Fusion, whose colours the windows set.
+QStyle* createStyle();
 
 // Centres a top-level window on the screen it will appear on.
 void centre(QWidget* window);
