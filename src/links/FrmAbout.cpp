@@ -5,6 +5,7 @@
 #include "app/Forms.h"
 #include "app/Look.h"
 #include "app/Policy.h"
+#include "entry/FrmMain.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -12,14 +13,8 @@
 #include <QPointer>
 #include <QPushButton>
 
-QString FrmAbout::introText()
-{
-    return QStringLiteral(
-        "Quorvex finds your Zevod Astrology sign. This may be be said to have dark or strong "
-        "influence on people. This may bring about powerful changes. This represents the journey "
-        "to find the context of an issue. You will never accept anything without testing it out "
-        "for yourself.");
-}
+// The program's introductory paragraph, as on the entry and result windows.
+QString FrmAbout::introText() { return FrmMain::introText(); }
 
 FrmAbout::FrmAbout(QWidget* caller) : QDialog(caller)
 {
