@@ -9,6 +9,7 @@
 #include "links/LinkLabel.h"
 #include "links/Promotions.h"
 #include "links/WebMenus.h"
+#include "sign/SignTable.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -140,8 +141,7 @@ void FrmMain::Form_Load()
 {
     for (int day = 1; day <= 31; ++day)
         cboDate->addItem(QString::number(day));
-    for (const char* month : {"January", "February", "March", "April", "May", "June", "July", "August",
-                              "September", "October", "November", "December"})
+    for (const char* month : monthNames)
         cboMonth->addItem(QLatin1String(month));
     for (int year = 1900; year <= 2035; ++year)
         cboYear->addItem(QString::number(year));

@@ -2,6 +2,7 @@
 
 #include "LinkLabel.h"
 #include "ModHelp.h"
+#include "app/Look.h"
 #include "app/Policy.h"
 #include "app/Random.h"
 #include "entry/FrmMain.h"
@@ -45,13 +46,9 @@ PromoLabels createPromoLabels(QWidget* topBand, QWidget* bottomBand, const Promo
                                       geometry.offerAlignment | Qt::AlignTop);
     labels.lblFullBrand = new LinkLabel(bottomBand, "lblFullBrand", geometry.fullBrand, fullBrandOfferText(),
                                         8.25, geometry.offerAlignment | Qt::AlignTop);
-    for (LinkLabel* offer : {labels.lblCobrand, labels.lblFullBrand}) {
-        offer->setAutoFillBackground(true);
-        QPalette palette = offer->palette();
-        palette.setColor(QPalette::Window, QColor(64, 64, 64));
-        offer->setPalette(palette);
-    }
-    labels.lblCobrand->setReachable(false); // behind the fully-branded offer
+    for (LinkLabel* offer : {labels.lblCobrand, labels.lblFullBrand})
+        Look::setBackground(offer, Look::band); // opaque, unlike the other links
+    labels.lblCobrand->setReachable(false);     // behind the fully-branded offer
     QObject::connect(labels.Label61, &LinkLabel::clicked, Label61_Click);
     QObject::connect(labels.lblCobrand, &LinkLabel::clicked, lblCobrand_Click);
     QObject::connect(labels.lblFullBrand, &LinkLabel::clicked, lblFullBrand_Click);
