@@ -74,16 +74,6 @@ QLineEdit* formBox(QWidget* parent, const char* name, const QRect& rect, const c
     return box;
 }
 
-QGroupBox* titledFrame(QWidget* parent, const char* name, const QRect& rect, const QString& title)
-{
-    auto* frame = new QGroupBox(title, parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setGeometry(rect);
-    frame->setFont(Look::verdana(8.25, true));
-    Look::setTextColour(frame, Look::lilac);
-    return frame;
-}
-
 } // namespace
 
 FrmExitScreen::FrmExitScreen()
@@ -117,7 +107,8 @@ FrmExitScreen::FrmExitScreen()
     cmdClose = Look::button(this, "cmdClose", twRect(6000, 2760, 1245, 375), QStringLiteral("E&xit"),
                             Look::buttonFace, Look::verdana(8.25, true));
 
-    Frame2 = titledFrame(this, "Frame2", twRect(120, 3240, 7065, 1455), QStringLiteral("Refer A Friend"));
+    Frame2 = Look::titledFrame(this, "Frame2", twRect(120, 3240, 7065, 1455),
+                               QStringLiteral("Refer A Friend"), Look::verdana(8.25, true));
     txtName = formBox(Frame2, "txtName", twRect(85, 360, 3375, 285), namePlaceholder);
     txtEmail = formBox(Frame2, "txtEmail", twRect(3600, 360, 3375, 285), emailPlaceholder);
     txtFriendName = formBox(Frame2, "txtFriendName", twRect(85, 720, 3375, 285), friendNamePlaceholder);
@@ -148,8 +139,8 @@ FrmExitScreen::FrmExitScreen()
     setTabOrder(cmdSubmit, Check1);
     setTabOrder(Check1, cmdClose);
 
-    Frame6 = titledFrame(this, "Frame6", twRect(7320, 120, 3735, 4575),
-                         QStringLiteral("Download Harrowfen Softwares"));
+    Frame6 = Look::titledFrame(this, "Frame6", twRect(7320, 120, 3735, 4575),
+                               QStringLiteral("Download Harrowfen Softwares"), Look::verdana(8.25, true));
     Label3 = Look::label(Frame6, "Label3", twRect(120, 360, 3495, 3855), recommendationText(), Look::lilac,
                          Look::verdana(8.25));
     // Smaller than the other links, so that the whole text fits the frame's width.

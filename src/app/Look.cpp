@@ -2,6 +2,7 @@
 
 #include "IconPixels.h"
 
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -62,6 +63,17 @@ QLabel* Look::label(QWidget* parent, const char* name, const QRect& rect, const 
         label->setWordWrap(true);
     }
     return label;
+}
+
+QGroupBox* Look::titledFrame(QWidget* parent, const char* name, const QRect& rect, const QString& title,
+                             const QFont& font)
+{
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(rect);
+    frame->setFont(font);
+    setTextColour(frame, lilac);
+    return frame;
 }
 
 QPushButton* Look::button(QWidget* parent, const char* name, const QRect& rect, const QString& caption,

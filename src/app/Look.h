@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QStyle;
@@ -45,6 +46,10 @@ enum LabelSize { FixedWrapped, GrowsToFit };
 QLabel* label(QWidget* parent, const char* name, const QRect& rect, const QString& text, const QColor& colour,
               const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop,
               LabelSize size = FixedWrapped);
+
+// A frame with its title in lilac.
+QGroupBox* titledFrame(QWidget* parent, const char* name, const QRect& rect, const QString& title,
+                       const QFont& font);
 
 QPushButton* button(QWidget* parent, const char* name, const QRect& rect, const QString& caption,
                     const QColor& face, const QFont& font);

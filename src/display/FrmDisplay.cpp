@@ -58,12 +58,9 @@ FrmDisplay::FrmDisplay() : MainForm(7455, 5520)
     lblCobrand = promos.lblCobrand;
     lblFullBrand = promos.lblFullBrand;
 
-    fraPowerSign = new QGroupBox(QStringLiteral("Zevod Astrology Sign"), client());
-    fraPowerSign->setObjectName(QStringLiteral("fraPowerSign"));
-    fraPowerSign->setGeometry(twRect(0, 840, 7455, 3255));
+    fraPowerSign = Look::titledFrame(client(), "fraPowerSign", twRect(0, 840, 7455, 3255),
+                                     QStringLiteral("Zevod Astrology Sign"), Look::verdana(9, true));
     fraPowerSign->setFlat(true);
-    fraPowerSign->setFont(Look::verdana(9, true));
-    Look::setTextColour(fraPowerSign, Look::lilac);
     Look::setBackground(fraPowerSign, Look::dark);
     Label3 = Look::label(fraPowerSign, "Label3", twRect(180, 360, 7095, 855), FrmMain::introText(),
                          Look::lilac, Look::verdana(8.25, true), Qt::AlignHCenter | Qt::AlignTop);
