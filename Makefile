@@ -5,14 +5,15 @@ PACKAGES := build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev li
             fonts-dejavu-core xvfb xauth xdotool openbox x11-utils \
             desktop-file-utils appstream dpkg-dev \
             at-spi2-core dbus python3 python3-pyatspi gir1.2-atspi-2.0 \
-            imagemagick clang libclang-rt-14-dev libx11-dev
+            imagemagick clang libclang-rt-14-dev libx11-dev \
+            weston xwayland qt6-wayland libglib2.0-bin
 
 MAKEFLAGS += --no-print-directory
 BUILD    ?= build
 JOBS     ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-asan fuzz bench package screenshots clean format
+.PHONY: all deps configure build run test goldens test-asan fuzz bench package screenshots clean format
 
 all: build
 
@@ -42,6 +43,11 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Rewrites the golden images of every window from what the program draws now; look at each
+# changed one before committing it.
+goldens: build
+	@cmake --build $(BUILD) --target goldens
 
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 ASAN_BUILD ?= build-asan

@@ -28,7 +28,7 @@ int main(int argc, char** argv)
         return 1;
     QTextStream out(&source);
     out << "// Made by render_icon from the program's SVG icon at build time.\n"
-           "#include \"app/IconPixels.h\"\n\n";
+           "#include \"ui/IconPixels.h\"\n\n";
     QStringList table;
     for (int i = 4; i < argc; ++i) {
         const int size = std::atoi(argv[i]);

@@ -1,14 +1,14 @@
 #include "FrmExitScreen.h"
 
-#include "Forms.h"
-#include "Look.h"
 #include "ModTellAFriend.h"
-#include "MsgBox.h"
-#include "Policy.h"
 #include "Program.h"
-#include "Random.h"
-#include "links/LinkLabel.h"
 #include "links/ModHelp.h"
+#include "ui/Forms.h"
+#include "ui/LinkLabel.h"
+#include "ui/Look.h"
+#include "ui/MsgBox.h"
+#include "ui/Policy.h"
+#include "ui/Random.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -148,6 +148,7 @@ FrmExitScreen::FrmExitScreen()
         new LinkLabel(Frame6, "lblGoToHome", twRect(75, 4250, 3585, 210),
                       QStringLiteral("Click Here To Visit Harrowfen Softwares"), 7.5, Qt::AlignLeft);
     lblGoToHome = goToHome;
+    setTabOrder(cmdClose, lblGoToHome);
 
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
     connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });

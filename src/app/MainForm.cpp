@@ -1,18 +1,48 @@
 #include "MainForm.h"
 
-#include "Forms.h"
 #include "FrmExitScreen.h"
-#include "Look.h"
-#include "Policy.h"
 #include "Program.h"
+#include "ui/Forms.h"
+#include "ui/Look.h"
+#include "ui/Policy.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPushButton>
+#include <QStyleHints>
 
-MainForm::MainForm(int clientWidthTwips, int clientHeightTwips) : m_client(new QWidget(this))
+// Find and Back each put the other main window where the button was. The second click of a
+// double click would land on the new window (Back lies right where Find was) and undo the
+// first, so presses that come within the double-click interval of the window appearing are
+// dropped.
+class FreshnessGuard : public QObject
+{
+public:
+    explicit FreshnessGuard(QWidget* window) : QObject(window), m_window(window)
+    {
+        qApp->installEventFilter(this);
+    }
+    void shown() { m_shown.start(); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        return (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) &&
+               m_shown.isValid() &&
+               m_shown.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval() &&
+               watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == m_window;
+    }
+
+private:
+    QWidget* m_window;
+    QElapsedTimer m_shown;
+};
+
+MainForm::MainForm(int clientWidthTwips, int clientHeightTwips)
+    : m_client(new QWidget(this)), m_freshness(new FreshnessGuard(this))
 {
     setWindowTitle(QStringLiteral("Quorvex v1.0"));
     setWindowIcon(Look::programIcon());
@@ -42,6 +72,7 @@ void MainForm::keyPressEvent(QKeyEvent* event)
 void MainForm::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    m_freshness->shown();
     if (!m_centred) {
         m_centred = true;
         Look::centre(this);

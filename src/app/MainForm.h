@@ -5,8 +5,9 @@
 class QPushButton;
 
 // What the entry window and the result window share: a fixed-size client area under the
-// menu bar, the Exit button as default and cancel button, centring on first show, and the
-// unload handler that leads to the exit screen.
+// menu bar, the Exit button as default and cancel button, centring on first show, the
+// unload handler that leads to the exit screen, and deafness to the second click of a double
+// click that made the window appear.
 class MainForm : public QMainWindow
 {
     Q_OBJECT
@@ -31,4 +32,5 @@ private:
     QWidget* m_client;
     QPushButton* m_exitButton = nullptr;
     bool m_centred = false;
+    class FreshnessGuard* m_freshness;
 };

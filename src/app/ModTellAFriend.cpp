@@ -1,7 +1,7 @@
 #include "ModTellAFriend.h"
 
-#include "MsgBox.h"
 #include "links/ModHelp.h"
+#include "ui/MsgBox.h"
 
 #include <QUrl>
 

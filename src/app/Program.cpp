@@ -1,19 +1,27 @@
 #include "Program.h"
 
-#include "Forms.h"
-#include "MsgBox.h"
-#include "Policy.h"
-#include "Random.h"
 #include "Settings.h"
 #include "UpdateReminder.h"
 #include "entry/FrmMain.h"
 #include "links/Promotions.h"
+#include "ui/Forms.h"
+#include "ui/Look.h"
+#include "ui/MsgBox.h"
+#include "ui/Platform.h"
+#include "ui/Policy.h"
+#include "ui/Random.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QSysInfo>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
 
 namespace
 {
@@ -24,6 +32,25 @@ std::function<void(int)>& processEnd()
 {
     static std::function<void(int)> end;
     return end;
+}
+
+} // namespace
+
+namespace
+{
+
+// Whether the process that wrote a lock file still runs. Where that cannot be told, it does.
+bool ownerAlive(const QLockFile& lock)
+{
+    qint64 pid = 0;
+    QString host, application;
+    if (!lock.getLockInfo(&pid, &host, &application) || pid <= 0)
+        return true;
+#ifdef Q_OS_UNIX
+    if (host.isEmpty() || host == QSysInfo::machineHostName())
+        return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+#endif
+    return true;
 }
 
 } // namespace
@@ -39,8 +66,25 @@ bool anotherCopyRunning()
         // Stale when the process that wrote it is gone, however young the file is.
         lock->setStaleLockTime(0);
         lock->tryLock(0);
+        // QLockFile clears a stale lock only when it can write a second file, which a full
+        // disk refuses. A lock whose writer is gone means no other copy runs all the same.
+        if (lock->error() == QLockFile::LockFailedError && !ownerAlive(*lock)) {
+            lock->removeStaleLockFile();
+            lock->tryLock(0);
+            return false;
+        }
     }
     return lock->error() == QLockFile::LockFailedError;
+}
+
+void setUpApplication()
+{
+    QApplication::setStyle(Look::createStyle());
+    // The class of every window; the desktop entry's StartupWMClass names it.
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvex"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.harrowfen.Quorvex"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    keepFixedSizeWindowsFixed();
 }
 
 void StartProgram()

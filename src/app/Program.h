@@ -4,6 +4,11 @@
 
 // Start-up and the program's one way of ending itself.
 
+// What the process sets up once its QApplication exists and before any window: the style,
+// the names by which the desktop knows the program (its window class "Quorvex" and the
+// desktop entry com.harrowfen.Quorvex), and that only QuitProgram ends the run.
+void setUpApplication();
+
 // Runs once when the process starts: the single-copy guard, seeding the random generator,
 // the update reminder, the entry window and the offer rotation. Returns once the entry
 // window is showing (or, in a second copy, never).

@@ -1,11 +1,11 @@
 #include "UpdateReminder.h"
 
-#include "MsgBox.h"
 #include "Settings.h"
 #include "links/ModHelp.h"
+#include "ui/MsgBox.h"
+#include "ui/Policy.h"
 
 #include <QRegularExpression>
-#include <stdexcept>
 
 const char* const updateQuestion = "There maybe an update to this software available\r"
                                    "Do you want to check for an update?";
@@ -15,8 +15,8 @@ namespace
 
 const QString durationKey = QStringLiteral("Duration");
 
-// The locale's general date-time form, made to keep the whole year and the seconds, and
-// without a time-zone name, which does not read back.
+// The locale's general date-time form as earlier versions wrote it: its short date with the
+// whole year, and its time with seconds but without a time-zone name.
 QString localeFormat(const QLocale& locale)
 {
     QString date = locale.dateFormat(QLocale::ShortFormat);
@@ -27,31 +27,18 @@ QString localeFormat(const QLocale& locale)
     return date + QLatin1Char(' ') + time.trimmed();
 }
 
-bool survivesEncoding(const QString& text)
-{
-    for (QChar c : text)
-        if (c.unicode() > 170)
-            return false;
-    return true;
-}
-
 } // namespace
 
-QString reminderText(const QDateTime& moment, const QLocale& locale)
+QString reminderText(const QDateTime& moment)
 {
-    const QDateTime exact = moment.addMSecs(-moment.time().msec());
-    const QString format = localeFormat(locale);
-    const QString text = locale.toString(exact, format);
-    if (survivesEncoding(text) && locale.toDateTime(text, format) == exact)
-        return text;
-    return exact.toString(Qt::ISODate);
+    return moment.addMSecs(-moment.time().msec()).toString(Qt::ISODate);
 }
 
 QDateTime readReminderText(const QString& text, const QLocale& locale)
 {
-    QDateTime moment = locale.toDateTime(text, localeFormat(locale));
+    QDateTime moment = QDateTime::fromString(text, Qt::ISODate);
     if (!moment.isValid())
-        moment = QDateTime::fromString(text, Qt::ISODate);
+        moment = locale.toDateTime(text, localeFormat(locale));
     return moment;
 }
 
@@ -59,7 +46,7 @@ void runUpdateReminder(const QDateTime& now, const QLocale& locale)
 {
     const QString stored = GetStoredSetting(durationKey);
     if (stored.isEmpty()) {
-        SaveStoredSetting(durationKey, reminderText(now, locale));
+        SaveStoredSetting(durationKey, reminderText(now));
         return;
     }
     const QDateTime then = readReminderText(stored, locale);
@@ -70,7 +57,9 @@ void runUpdateReminder(const QDateTime& now, const QLocale& locale)
         return;
     const auto answer = MsgBox(QString::fromLatin1(updateQuestion), QMessageBox::Information,
                                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    SaveStoredSetting(durationKey, reminderText(now, locale));
+    // The user's Yes opens the page even when the store cannot be written; the failed save
+    // itself stays silent.
+    runStep([&] { SaveStoredSetting(durationKey, reminderText(now)); });
     if (answer == QMessageBox::Yes)
         OpenUpdatePage();
 }

@@ -12,11 +12,11 @@ void RunUpdateReminder();
 // The same with the clock and the locale given.
 void runUpdateReminder(const QDateTime& now, const QLocale& locale);
 
-// The stored text of a date-time: the locale's short date with a four-digit year and its
-// time with seconds; ISO 8601 where that form would not survive the settings encoding or
-// read back as the same moment.
-QString reminderText(const QDateTime& moment, const QLocale& locale);
-// Reads either form back; an invalid QDateTime when the text is neither.
+// The stored text of a date-time: ISO 8601 to the second (2031-02-03T21:04:05), which reads
+// back under every locale.
+QString reminderText(const QDateTime& moment);
+// Reads that form back, or the locale's own short date and long time that earlier versions
+// wrote; an invalid QDateTime when the text is neither.
 QDateTime readReminderText(const QString& text, const QLocale& locale);
 
 extern const char* const updateQuestion;

@@ -1,14 +1,14 @@
 #include "FrmDisplay.h"
 
-#include "app/Forms.h"
 #include "app/FrmExitScreen.h"
-#include "app/Look.h"
-#include "app/Policy.h"
 #include "entry/FrmMain.h"
-#include "links/LinkLabel.h"
 #include "links/Promotions.h"
 #include "links/WebMenus.h"
 #include "sign/ModPlanetSign.h"
+#include "ui/Forms.h"
+#include "ui/LinkLabel.h"
+#include "ui/Look.h"
+#include "ui/Policy.h"
 
 #include <QAction>
 #include <QGroupBox>

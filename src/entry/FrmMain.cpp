@@ -1,19 +1,20 @@
 #include "FrmMain.h"
 
-#include "app/Forms.h"
 #include "app/FrmExitScreen.h"
-#include "app/Look.h"
-#include "app/MsgBox.h"
-#include "app/Policy.h"
 #include "display/FrmDisplay.h"
-#include "links/LinkLabel.h"
 #include "links/Promotions.h"
 #include "links/WebMenus.h"
 #include "sign/SignTable.h"
+#include "ui/Forms.h"
+#include "ui/LinkLabel.h"
+#include "ui/Look.h"
+#include "ui/MsgBox.h"
+#include "ui/Policy.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -213,8 +214,22 @@ void FrmMain::txtName_KeyPress(int& KeyAscii)
     KeyAscii = 0;
 }
 
-// Every key press that produces a character goes through txtName_KeyPress before the name
-// box sees it. Tab, Esc and Delete are navigation, not characters.
+// Every character typed into the name box goes through txtName_KeyPress before the box sees
+// it, one code point at a time: the text of a key press, and the text an input method or a
+// compose sequence (a dead key, say) commits. A code point outside the 16-bit character
+// codes is refused like any other non-letter. Pasted text does not pass here.
+QString FrmMain::filterTyped(const QString& text, int controlCode)
+{
+    QString accepted;
+    for (char32_t character : text.toUcs4()) {
+        int code = controlCode ? controlCode : character > 0x7fff ? -1 : static_cast<int>(character);
+        runStep([&] { txtName_KeyPress(code); });
+        if (code != 0)
+            accepted.append(QChar(code));
+    }
+    return accepted;
+}
+
 bool FrmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == menuBar() && event->type() == QEvent::Shortcut &&
@@ -222,33 +237,42 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event)
         cmdNext->animateClick();
         return true;
     }
-    if (watched != txtName || event->type() != QEvent::KeyPress || m_forwardingKey)
+    if (watched != txtName || m_forwarding)
         return MainForm::eventFilter(watched, event);
+    if (event->type() == QEvent::InputMethod) {
+        auto* input = static_cast<QInputMethodEvent*>(event);
+        const QString accepted = filterTyped(input->commitString());
+        if (accepted == input->commitString())
+            return false;
+        QInputMethodEvent replaced(input->preeditString(), input->attributes());
+        replaced.setCommitString(accepted, input->replacementStart(), input->replacementLength());
+        forwardToName(&replaced);
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    // Tab, Esc and Delete are navigation, not characters.
     auto* key = static_cast<QKeyEvent*>(event);
     const int k = key->key();
     if (key->text().isEmpty() || k == Qt::Key_Tab || k == Qt::Key_Backtab || k == Qt::Key_Escape ||
         k == Qt::Key_Delete)
         return false;
-    // Each character of the key's text goes through the filter; one outside the 16-bit
-    // character codes is refused like any other non-letter.
-    QString accepted;
-    for (char32_t character : key->text().toUcs4()) {
-        int code = character > 0x7fff ? -1 : static_cast<int>(character);
-        // Ctrl with a letter gives its control code, whatever text the platform attached.
-        if (key->modifiers().testFlag(Qt::ControlModifier) && !key->modifiers().testFlag(Qt::AltModifier) &&
-            k >= Qt::Key_A && k <= Qt::Key_Z)
-            code = k - Qt::Key_A + 1;
-        runStep([&] { txtName_KeyPress(code); });
-        if (code != 0)
-            accepted.append(QChar(code));
-    }
+    // Ctrl with a letter gives its control code, whatever text the platform attached.
+    const bool control = key->modifiers().testFlag(Qt::ControlModifier) &&
+                         !key->modifiers().testFlag(Qt::AltModifier) && k >= Qt::Key_A && k <= Qt::Key_Z;
+    const QString accepted = filterTyped(key->text(), control ? k - Qt::Key_A + 1 : 0);
     if (accepted == key->text())
         return false;
-    if (accepted.isEmpty())
-        return true;
-    QKeyEvent replaced(QEvent::KeyPress, k, key->modifiers(), accepted, key->isAutoRepeat());
-    m_forwardingKey = true;
-    QCoreApplication::sendEvent(txtName, &replaced);
-    m_forwardingKey = false;
+    if (!accepted.isEmpty()) {
+        QKeyEvent replaced(QEvent::KeyPress, k, key->modifiers(), accepted, key->isAutoRepeat());
+        forwardToName(&replaced);
+    }
     return true;
+}
+
+void FrmMain::forwardToName(QEvent* event)
+{
+    m_forwarding = true;
+    QCoreApplication::sendEvent(txtName, event);
+    m_forwarding = false;
 }

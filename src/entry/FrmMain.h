@@ -60,8 +60,12 @@ private:
     void mnuExit_Click();
     void txtName_KeyPress(int& KeyAscii);
     void buildMenus();
+    // The part of typed text that the filter lets in; controlCode stands in for every
+    // character when Ctrl made the key a control code.
+    QString filterTyped(const QString& text, int controlCode = 0);
+    void forwardToName(QEvent* event);
 
-    bool m_forwardingKey = false;
+    bool m_forwarding = false;
 };
 
 // The program-wide entry window, created on first touch.

@@ -1,13 +1,12 @@
 #include "FrmAbout.h"
 
-#include "LinkLabel.h"
 #include "ModHelp.h"
-#include "app/Forms.h"
-#include "app/Look.h"
-#include "app/Policy.h"
 #include "entry/FrmMain.h"
+#include "ui/Forms.h"
+#include "ui/LinkLabel.h"
+#include "ui/Look.h"
+#include "ui/Policy.h"
 
-#include <QApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPointer>
@@ -75,7 +74,7 @@ void FrmAbout::Label5_Click() { runStep(OpenFullBrandPage); }
 
 void showAboutWindow()
 {
-    QPointer<FrmAbout> about = new FrmAbout(QApplication::activeWindow());
+    QPointer<FrmAbout> about = new FrmAbout(Forms::owner());
     Forms::add(about);
     Look::centre(about);
     about->exec(); // Esc and the close box reject, Enter accepts: each closes it

@@ -1,11 +1,11 @@
 #include "Promotions.h"
 
-#include "LinkLabel.h"
 #include "ModHelp.h"
-#include "app/Look.h"
-#include "app/Policy.h"
-#include "app/Random.h"
 #include "entry/FrmMain.h"
+#include "ui/LinkLabel.h"
+#include "ui/Look.h"
+#include "ui/Policy.h"
+#include "ui/Random.h"
 
 short intCoBrandRandomNumber = 0;
 

@@ -2,7 +2,7 @@
 
 #include "FrmAbout.h"
 #include "ModHelp.h"
-#include "app/Policy.h"
+#include "ui/Policy.h"
 
 #include <QMainWindow>
 #include <QMenu>

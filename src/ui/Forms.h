@@ -15,6 +15,11 @@ void add(QWidget* form);
 void remove(QWidget* form);
 QList<QWidget*> loaded();
 
+// The window that a message box or dialog speaks for, and so is owned by: the modal window
+// in front, else the active window, else the shown window that stays above the others,
+// else any shown window of the program. None before the first window shows.
+QWidget* owner();
+
 template <class T> T* instance()
 {
     for (QWidget* form : loaded())

@@ -1,6 +1,6 @@
 #include "LinkLabel.h"
 
-#include "app/Look.h"
+#include "Look.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>

@@ -1,5 +1,7 @@
 #include "MsgBox.h"
 
+#include "Forms.h"
+
 const char* const appTitle = "Quorvex";
 
 namespace
@@ -17,14 +19,19 @@ QMessageBox::StandardButton MsgBox(const QString& text, QMessageBox::Icon icon,
                                    QMessageBox::StandardButtons buttons,
                                    QMessageBox::StandardButton defaultButton)
 {
+    QWidget* owner = Forms::owner();
     if (answerer())
-        return answerer()(MsgBoxRequest{text, icon, buttons, defaultButton});
+        return answerer()(MsgBoxRequest{text, icon, buttons, defaultButton, owner});
 
     // A lone carriage return breaks the line, as the message texts expect.
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(icon, QString::fromLatin1(appTitle), shown, buttons);
+    QMessageBox box(icon, QString::fromLatin1(appTitle), shown, buttons, owner);
     box.setTextFormat(Qt::PlainText);
+    // A box of a window that stays above the others must stay above too, or it opens
+    // underneath it and the program looks frozen.
+    if (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
