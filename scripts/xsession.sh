@@ -1,6 +1,7 @@
-# Sourced by the scripts that run the real program under Xvfb: a private home, config and
-# runtime folder in $WORK, a fresh X server on a free display, and cleanup on exit.
-# start_window_manager adds openbox.
+# Sourced by the scripts that run the real program: a private home, config and runtime
+# folder in $WORK, a fresh X server on a free display, cleanup on exit, and the helpers that
+# the end-to-end tests share. start_window_manager adds openbox; start_weston a Wayland
+# compositor with Xwayland. Scripts that launch the program set BIN first.
 WORK=$(mktemp -d)
 # Only the main shell cleans up; subshells inherit the trap.
 xsession_cleanup() { [ "$BASHPID" = "$$" ] || return 0; kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"; }
@@ -18,3 +19,64 @@ if ! xdpyinfo >/dev/null 2>&1; then
     exit 1
 fi
 start_window_manager() { openbox >/dev/null 2>&1 & sleep 0.5; }
+
+# Weston without a screen, with Xwayland; sets WESTON_WAYLAND and WESTON_X11 to its two
+# displays.
+start_weston() {
+    weston --backend=headless-backend.so --socket=quorvex-test --xwayland --width=1280 --height=1024 \
+        >"$WORK/weston.log" 2>&1 &
+    for _ in $(seq 100); do grep -q 'xserver listening on display' "$WORK/weston.log" && break; sleep 0.1; done
+    WESTON_WAYLAND=quorvex-test
+    WESTON_X11=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$WORK/weston.log")
+    [ -S "$XDG_RUNTIME_DIR/quorvex-test" ] && [ -n "$WESTON_X11" ]
+}
+
+# Verdicts, and the closing line the test runner reads.
+passed=0; failed=0
+verdict() { if [ "$2" = 0 ]; then echo "PASS: $1"; passed=$((passed + 1)); else echo "FAIL: $1"; failed=$((failed + 1)); fi; }
+check() { local what=$1; shift; "$@"; verdict "$what" $?; }
+summary() { echo "$passed passed, $failed failed"; [ "$failed" -eq 0 ]; }
+
+# The program's windows: captions "Quorvex v1.0", message boxes "Quorvex".
+WINDOW='^Quorvex v1\.0$'
+BOX='^Quorvex$'
+count_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
+windows() { count_windows "$WINDOW"; }
+boxes() { count_windows "$BOX"; }
+# Waits up to 10 s for a shown window whose title matches $1 and that is not $2; prints its id.
+wait_window() {
+    local id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vx "${2:-none}" | head -1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+# Waits up to 10 s until the command's count reaches $2.
+wait_count() { for _ in $(seq 100); do [ "$($1)" -ge "$2" ] && return 0; sleep 0.1; done; return 1; }
+# Waits up to 10 s for process $1 to end; STATUS is its exit status (137 when it was killed).
+wait_exit() {
+    (sleep 10; kill -KILL "$1" 2>/dev/null) &
+    local killer=$!
+    wait "$1"; STATUS=$?
+    kill "$killer" 2>/dev/null; wait "$killer" 2>/dev/null
+    local p rest=()
+    for p in "${PIDS[@]}"; do [ "$p" = "$1" ] || rest+=("$p"); done
+    PIDS=("${rest[@]}")
+}
+# Activates a window and types keys into it through XTEST, as a keyboard does.
+press() { xdotool windowactivate --sync "$1" 2>/dev/null; sleep 0.2; shift; xdotool key "$@"; }
+# Clicks $4 times (1 if not given) at x $2, y $3 of window $1's client area; a negative y
+# counts from its bottom.
+click_at() {
+    local x y h
+    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/{print "x="$4} /Absolute upper-left Y/{print "y="$4} /Height:/{print "h="$2}')"
+    [ "$3" -lt 0 ] && y=$((y + h + $3)) || y=$((y + $3))
+    xdotool mousemove $((x + $2)) "$y" click --repeat "${4:-1}" --delay 120 1
+}
+# Starts the program; its pid is in LAUNCHED.
+PIDS=()
+launch() { "$BIN" "$@" >/dev/null 2>&1 & LAUNCHED=$!; PIDS+=("$LAUNCHED"); }
+stop_all() { kill -KILL ${PIDS[@]} 2>/dev/null; wait ${PIDS[@]} 2>/dev/null; PIDS=(); sleep 0.3; }
+settings_file=$XDG_CONFIG_HOME/Quorvex.ini

@@ -1,0 +1,220 @@
+#include "TestSupport.h"
+
+#include "app/FrmExitScreen.h"
+#include "app/Settings.h"
+#include "app/UpdateReminder.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLockFile>
+#include <QPlainTextEdit>
+#include <QSettings>
+
+namespace
+{
+const QString settingsFile = QDir::homePath() + "/.qttest/config/tst_app.ini";
+const QString updatePage = "http://quorvex.harrowfen.com/download-quorvex.html";
+} // namespace
+
+class TestApp : public QObject
+{
+    Q_OBJECT
+    Recorder rec;
+
+    FrmExitScreen* leave()
+    {
+        QTest::mouseClick(activated(frmMain())->cmdExit, Qt::LeftButton);
+        return activated(frmExitScreen());
+    }
+    // Fills the form's boxes, each entered and left the way a user does; the hidden message
+    // box only when a fifth text is given.
+    static void fill(FrmExitScreen* x, const QStringList& texts)
+    {
+        QLineEdit* boxes[] = {x->txtName, x->txtEmail, x->txtFriendName, x->txtFriendEmail};
+        for (int i = 0; i < 4; ++i) {
+            boxes[i]->setFocus();
+            boxes[i]->setText(texts[i]);
+        }
+        if (texts.size() > 4) {
+            x->txtMessage->setFocus();
+            x->txtMessage->setPlainText(texts[4]);
+        }
+        x->cmdSubmit->setFocus();
+    }
+
+private slots:
+    void init()
+    {
+        rec.reset();
+        QFile::remove(settingsFile);
+    }
+
+    // A second copy: the message, the end, and nothing read or written.
+    void anotherCopyEndsAtTheGuard()
+    {
+        QLockFile first(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/tst_app.lock");
+        QVERIFY(first.tryLock(0));
+        StartProgram();
+        QCOMPARE(rec.texts(), QStringList{"Application is already running"});
+        QCOMPARE(rec.messages[0].icon, QMessageBox::Information);
+        QCOMPARE(rec.processEnds, 1);
+        QVERIFY(!isLoaded<FrmMain>() && !QFile::exists(settingsFile));
+    }
+
+    // The file, its section and the encoded key and value, as a reader of the INI file sees.
+    void theStoreFile()
+    {
+        QCOMPARE(GetStoredSetting("Duration"), QString());
+        SaveStoredSetting("Duration", "12/05/2026 10:37:46");
+        QCOMPARE(GetStoredSetting("Duration"), QStringLiteral("12/05/2026 10:37:46"));
+        QFile file(settingsFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(
+            QString::fromUtf8(file.readAll()).trimmed(),
+            QString::fromUtf8("[Settings]\n%99%CA%C7%B6%C9%BE%C4%C3=\u0086\u0087\u0084\u0085\u008a\u0084"
+                              "\u0087\u0085\u0087\u008bu\u0086\u0085\u008f\u0088\u008c\u008f\u0089\u008b"));
+        // Codes of 171 and up have no shifted code and are left out; decoding drops codes below 85.
+        QCOMPARE(EncodeSetting("a\u00aab\u00abc\u0101") + DecodeSetting("A\u00a0"),
+                 QString("\u00b6\u00ff\u00b7\u00b8K"));
+    }
+
+    void reminder_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<bool>("asked");
+        // clang-format off
+        QTest::newRow("first run")                  << ""                       << "en_US" << true  << false;
+        QTest::newRow("14 days back")               << "2026-11-23T00:05:00"    << "en_US" << true  << false;
+        QTest::newRow("late evening 15 days back")  << "2026-11-22T23:50:00"    << "en_US" << false << true;
+        QTest::newRow("15 days back, Yes")          << "2026-11-22T08:00:00"    << "ja_JP" << true  << true;
+        QTest::newRow("14 days ahead")              << "2026-12-21T23:59:59"    << "de_DE" << true  << false;
+        QTest::newRow("15 days ahead")              << "2026-12-22T00:00:00"    << "de_DE" << false << true;
+        QTest::newRow("earlier American form")      << "11/22/2026 11:50:00 PM" << "en_US" << true  << true;
+        QTest::newRow("earlier German form")        << "22.11.2026 23:50:00"    << "de_DE" << true  << true;
+        QTest::newRow("earlier German, 14 days")    << "23.11.2026 23:50:00"    << "de_DE" << true  << false;
+        QTest::newRow("not a date")                 << "not a date"             << "C"     << true  << false;
+        // clang-format on
+    }
+    void reminder()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, locale);
+        QFETCH(bool, yes);
+        QFETCH(bool, asked);
+        if (!stored.isEmpty())
+            SaveStoredSetting("Duration", stored);
+        rec.answer = yes ? QMessageBox::Yes : QMessageBox::No;
+        runUpdateReminder(QDateTime(QDate(2026, 12, 7), QTime(0, 5)), QLocale(locale));
+        QCOMPARE(rec.texts(), asked ? QStringList{"There maybe an update to this software available\r"
+                                                  "Do you want to check for an update?"}
+                                    : QStringList());
+        if (asked) {
+            QCOMPARE(rec.messages[0].icon, QMessageBox::Information);
+            QCOMPARE(rec.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
+            QCOMPARE(rec.messages[0].defaultButton, QMessageBox::Yes);
+        }
+        QCOMPARE(GetStoredSetting("Duration"),
+                 asked || stored.isEmpty() ? QStringLiteral("2026-12-07T00:05:00") : stored);
+        QCOMPARE(rec.opened, asked && yes ? QStringList{updatePage} : QStringList());
+    }
+
+    // Left from the result window, the exit screen stays above all; closing it ends the run
+    // and closes the hidden entry window too.
+    void closingTheExitScreenQuits()
+    {
+        QTest::mouseClick(requestSign("1", "May", "1960")->cmdExit, Qt::LeftButton);
+        FrmExitScreen* x = frmExitScreen();
+        QVERIFY(x->isVisible() && x->windowFlags().testFlag(Qt::WindowStaysOnTopHint) &&
+                x->testAttribute(Qt::WA_ShowWithoutActivating) && isLoaded<FrmMain>() &&
+                !frmMain()->isVisible());
+        x->close();
+        QCOMPARE(rec.processEnds, 1);
+        QVERIFY(Forms::loaded().isEmpty() && rec.opened.isEmpty() && rec.messages.isEmpty());
+    }
+
+    void exitScreenLinksAndTabOrder()
+    {
+        FrmExitScreen* x = leave();
+        for (int click = 1; click <= 2; ++click) {
+            QTest::mouseClick(x->Check1, Qt::LeftButton);
+            QVERIFY(!x->Check1->isChecked());
+        }
+        QTest::mouseClick(x->lblGoToHome, Qt::LeftButton);
+        QCOMPARE(rec.opened, (QStringList{"http://www.harrowfen.com", "http://www.harrowfen.com",
+                                          "http://www.harrowfen.com/harrowfensoftwares"}));
+        QStringList order;
+        x->txtName->setFocus();
+        for (int i = 0; i < 9; ++i, QTest::keyClick(x->focusWidget(), Qt::Key_Tab))
+            order << x->focusWidget()->objectName();
+        QCOMPARE(order, (QStringList{"txtName", "txtEmail", "txtMessage", "txtFriendName", "txtFriendEmail",
+                                     "cmdSubmit", "Check1", "cmdClose", "lblGoToHome"}));
+    }
+
+    void placeholders()
+    {
+        FrmExitScreen* x = leave();
+        x->txtName->setText("  Your Name ");
+        x->txtName->setFocus();
+        QTest::keyClicks(x->txtName, "   ");
+        x->txtEmail->setFocus();
+        QCOMPARE(x->txtName->text() + "|" + x->txtEmail->text(), QStringLiteral("Your Name|"));
+        x->txtName->setFocus();
+        QCOMPARE(x->txtName->text() + "|" + x->txtEmail->text(), QStringLiteral("|Your Email Address"));
+        x->txtName->setText("your name"); // case counts: not the placeholder
+        x->txtEmail->setFocus();
+        x->txtName->setFocus();
+        QCOMPARE(x->txtName->text(), QStringLiteral("your name"));
+        for (QLineEdit* box : {x->txtEmail, x->txtFriendEmail}) {
+            box->setFocus();
+            QTest::keyClicks(box, "a b");
+            QCOMPARE(box->text(), QStringLiteral("ab"));
+        }
+        QCOMPARE(rec.texts(), QStringList(2, "Email Address Cannot Contain Space"));
+        QCOMPARE(rec.messages[0].icon, QMessageBox::Critical);
+        QCOMPARE(rec.messages[1].owner, x);
+    }
+
+    void submit_data()
+    {
+        QTest::addColumn<QStringList>("form"); // name, e-mail, friend's name, friend's e-mail[, message]
+        QTest::addColumn<QString>("result");   // the refusal, or the query of the page opened
+        using L = QStringList;
+        // clang-format off
+        QTest::newRow("all placeholders")       << L{"Your Name", "Your Email Address", "Friend's Name", "Friend's Email Address"} << "Please Enter Proper Email Address";
+        QTest::newRow("distinct before proper") << L{"A", "ab", "B", "ab"}          << "Please Enter Distinct Email Addresses";
+        QTest::newRow("same, blanks around")    << L{"A", " a@b.c", "B", "a@b.c "}  << "Please Enter Distinct Email Addresses";
+        QTest::newRow("no full stop")           << L{"A", "a@bc", "B", "b@c.d"}     << "Please Enter Proper Email Address";
+        QTest::newRow("friend without at sign") << L{"A", "a@b.c", "B", "b.c"}      << "Please Enter Proper Email Address";
+        QTest::newRow("proper before name")     << L{"Your Name", "a@b.c", "B", "bc"} << "Please Enter Proper Email Address";
+        QTest::newRow("name before message")    << L{"Your Name", "a@b.c", "B", "b@c.d", ""} << "Please Enter Your Name";
+        QTest::newRow("message before friend")  << L{"A", "a@b.c", "Friend's Name", "b@c.d", ""} << "Please Enter Your Message";
+        QTest::newRow("friend's name")          << L{"A", "a@b.c", "  ", "b@c.d"}  << "Please Enter Your Friend's Name";
+        QTest::newRow("untouched message, CR LF") << L{"A", "a@b.c", "B", "A@b.c"} << "taf1=A&taf2=a%40b.c&taf3=Your%20Message%0D%0A&taf4=B&taf5=A%40b.c";
+        QTest::newRow("stop before at sign")    << L{" A ", "a.b@c", "B", "b@c.d"} << "taf1=A&taf2=a.b%40c&taf3=Your%20Message%0D%0A&taf4=B&taf5=b%40c.d";
+        QTest::newRow("values as typed")        << L{"A&B=C", "a@b.c#d", "Zo\u00eb+%", "e&f@g.h", "Hi  there\n?"} << "taf1=A%26B%3DC&taf2=a%40b.c%23d&taf3=Hi%20%20there%0D%0A%3F&taf4=Zo%C3%AB%2B%25&taf5=e%26f%40g.h";
+        // clang-format on
+    }
+    // The refusals come in the order of the checks; an accepted form opens the page with each
+    // value percent-encoded, so that the page reads back exactly what was typed.
+    void submit()
+    {
+        QFETCH(QStringList, form);
+        QFETCH(QString, result);
+        FrmExitScreen* x = leave();
+        fill(x, form);
+        QTest::mouseClick(x->cmdSubmit, Qt::LeftButton);
+        const bool opens = result.startsWith("taf1=");
+        QCOMPARE(rec.texts() + rec.opened,
+                 QStringList{opens ? "http://www.harrowfen.com/hfsuite-refer-a-friend.php?" + result +
+                                         "&taf6=http://quorvex.harrowfen.com/"
+                                   : result});
+        if (!opens)
+            QVERIFY(rec.messages[0].icon == QMessageBox::Critical && rec.messages[0].owner == x);
+    }
+};
+
+QTEST_MAIN(TestApp)
+#include "tst_app.moc"

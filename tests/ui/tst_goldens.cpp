@@ -1,0 +1,123 @@
+// What a person sees of every window, pixel for pixel, against the PNGs in goldens/: drawn
+// offscreen at 96 DPI with the fonts the build installs (DejaVu Sans standing in for
+// Verdana). On a mismatch the test writes the image it got and a diff, changed pixels in
+// red, into its working folder and names both. With QUORVEX_WRITE_GOLDENS set (make
+// goldens) it writes the goldens instead.
+#include "TestSupport.h"
+
+#include "app/FrmExitScreen.h"
+#include "links/FrmAbout.h"
+#include "links/Promotions.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+class TestGoldens : public QObject
+{
+    Q_OBJECT
+    Recorder rec;
+
+    static void compare(QWidget* window, const QString& name)
+    {
+        const QImage actual = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QString golden = QStringLiteral(GOLDEN_DIR "/") + name + ".png";
+        if (qEnvironmentVariableIsSet("QUORVEX_WRITE_GOLDENS")) {
+            QVERIFY(actual.save(golden));
+            return;
+        }
+        const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
+        if (actual == expected)
+            return;
+        QImage diff = actual;
+        for (int y = 0; y < diff.height(); ++y)
+            for (int x = 0; x < diff.width(); ++x)
+                if (!expected.valid(x, y) || expected.pixel(x, y) != actual.pixel(x, y))
+                    diff.setPixel(x, y, qRgb(255, 0, 0));
+        const QString out = QDir::currentPath() + "/" + name;
+        actual.save(out + "-actual.png");
+        diff.save(out + "-diff.png");
+        QFAIL(qPrintable(name + " differs from " + golden + ": see " + out + "-actual.png and -diff.png"));
+    }
+    // The real message box that MsgBox shows, as it opens.
+    void compareBox(const QString& text, QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
+                    const QString& name)
+    {
+        setMsgBoxAnswerer(nullptr);
+        QTimer::singleShot(0, this, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            compare(box, name);
+            box->close();
+        });
+        MsgBox(text, icon, buttons);
+        rec.answerMessages();
+    }
+
+private slots:
+    void initTestCase() { QApplication::setCursorFlashTime(0); }
+    void init() { rec.reset(); }
+
+    void entryWindowWithEachOffer()
+    {
+        FrmMain* w = activated(frmMain());
+        QStringList shown;
+        for (int i = 0; i < 100 && shown.size() < 2; ++i) {
+            CoBrand_Randomize();
+            const QString name = intCoBrandRandomNumber % 2 ? "entry-co-brand" : "entry-fully-branded";
+            if (!shown.contains(name))
+                compare(w, name), shown << name;
+        }
+        QCOMPARE(shown.size(), 2);
+    }
+
+    void resultWindowForEachSign_data()
+    {
+        QTest::addColumn<QString>("year");
+        for (const char* row : {"Pisces 1900", "Aries 1910", "Taurus 1920", "Gemini 1940", "Cancer 1960",
+                                "Leo 1990", "Virgo 2020"})
+            QTest::newRow(row) << QString(row).section(' ', 1);
+    }
+    void resultWindowForEachSign()
+    {
+        QFETCH(QString, year);
+        compare(requestSign("1", "January", year),
+                "result-" + QString(QTest::currentDataTag()).section(' ', 0, 0));
+    }
+
+    void aboutWindow()
+    {
+        FrmAbout about;
+        compare(activated(&about), "about");
+    }
+
+    // Each of the four messages that the exit screen draws when it is created.
+    void exitScreenWithEachMessage()
+    {
+        const char* starts[] = {"Harrowfen Softwares, such", "Visit Harrowfen regularly",
+                                "Harrowfen is a FREE", "Harrowfen needs your help"};
+        QSet<int> shown;
+        for (int i = 0; i < 200 && shown.size() < 4; ++i) {
+            rec.reset();
+            FrmExitScreen* x = activated(frmExitScreen());
+            int k = 0;
+            while (k < 4 && !x->Label2->text().startsWith(starts[k]))
+                ++k;
+            QVERIFY2(k < 4, qPrintable(x->Label2->text()));
+            if (!shown.contains(k))
+                compare(x, QStringLiteral("exit-screen-%1").arg(k)), shown << k;
+        }
+        QCOMPARE(shown.size(), 4);
+    }
+
+    void messageBoxes()
+    {
+        compareBox("There maybe an update to this software available\rDo you want to check for an update?",
+                   QMessageBox::Information, QMessageBox::Yes | QMessageBox::No, "box-update-question");
+        compareBox("Please Enter Proper Email Address", QMessageBox::Critical, QMessageBox::Ok,
+                   "box-refusal");
+    }
+};
+
+QTEST_MAIN(TestGoldens)
+#include "tst_goldens.moc"

@@ -1,0 +1,68 @@
+#include "TestSupport.h"
+
+#include "ui/LinkLabel.h"
+#include "ui/Platform.h"
+
+#include <QAccessible>
+#include <QSignalSpy>
+
+class TestUi : public QObject
+{
+    Q_OBJECT
+    Recorder rec;
+
+private slots:
+    void init() { rec.reset(); }
+
+    void platformChoice_data()
+    {
+        QTest::addColumn<QByteArray>("qpa");
+        QTest::addColumn<QByteArray>("display");
+        QTest::addColumn<QByteArray>("wayland");
+        QTest::addColumn<QByteArray>("chosen");
+        // clang-format off
+        QTest::newRow("Xwayland on a Wayland desktop") << QByteArray()        << QByteArray(":0") << QByteArray("wayland-0") << QByteArray("xcb;wayland");
+        QTest::newRow("X11 desktop")                   << QByteArray()        << QByteArray(":0") << QByteArray()            << QByteArray("xcb");
+        QTest::newRow("Wayland without X")             << QByteArray()        << QByteArray()     << QByteArray("wayland-0") << QByteArray("wayland");
+        QTest::newRow("the user chose")                << QByteArray("wayland") << QByteArray(":0") << QByteArray("wayland-0") << QByteArray();
+        QTest::newRow("no display")                    << QByteArray()        << QByteArray()     << QByteArray()            << QByteArray();
+        // clang-format on
+    }
+    void platformChoice()
+    {
+        QFETCH(QByteArray, qpa);
+        QFETCH(QByteArray, display);
+        QFETCH(QByteArray, wayland);
+        QFETCH(QByteArray, chosen);
+        QCOMPARE(chosenPlatform(qpa, display, wayland), chosen);
+    }
+
+    // Clicked by a press and a release on it, by Enter and Space; not when the mouse left it
+    // before the release. A screen reader sees a link it can press.
+    void aLinkLabel()
+    {
+        QWidget parent;
+        LinkLabel link(&parent, "link", QRect(10, 10, 100, 20), "Click here", 9, Qt::AlignLeft);
+        parent.show();
+        QSignalSpy clicks(&link, &LinkLabel::clicked);
+        QTest::mouseClick(&link, Qt::LeftButton);
+        QTest::mousePress(&link, Qt::LeftButton);
+        QTest::mouseRelease(&link, Qt::LeftButton, {}, QPoint(150, 5)); // dragged away
+        QTest::mouseClick(&link, Qt::RightButton);
+        QCOMPARE(clicks.size(), 1);
+        link.setFocus();
+        QTest::keyClick(&link, Qt::Key_Return);
+        QTest::keyClick(&link, Qt::Key_Space);
+        QTest::keyClick(&link, Qt::Key_A);
+        QCOMPARE(clicks.size(), 3);
+        QCOMPARE(link.cursor().shape(), Qt::PointingHandCursor);
+        QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(&link);
+        QCOMPARE(a11y->role(), QAccessible::Link);
+        QCOMPARE(a11y->text(QAccessible::Name), QStringLiteral("Click here"));
+        a11y->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(clicks.size(), 4);
+    }
+};
+
+QTEST_MAIN(TestUi)
+#include "tst_ui.moc"
