@@ -59,7 +59,7 @@ wait_count() { for _ in $(seq 100); do [ "$($1)" -ge "$2" ] && return 0; sleep 0
 wait_exit() {
     (sleep 10; kill -KILL "$1" 2>/dev/null) &
     local killer=$!
-    wait "$1"; STATUS=$?
+    wait "$1" 2>/dev/null; STATUS=$?
     kill "$killer" 2>/dev/null; wait "$killer" 2>/dev/null
     local p rest=()
     for p in "${PIDS[@]}"; do [ "$p" = "$1" ] || rest+=("$p"); done

@@ -7,8 +7,12 @@ source "$(dirname "$0")/../../scripts/xsession.sh"
 start_window_manager
 
 # --- start-up shows the entry window, and the first run stores the reminder date
+# Centres agree to within a title bar, which Qt counts in and xwininfo does not.
+centre() { xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END {print x + w / 2, y + h / 2}'; }
+centred() { echo "$1 $2" | awk '{ exit !(($1 - $3) ^ 2 < 4 && ($2 - $4) ^ 2 < 900) }'; }
 launch; first=$LAUNCHED
 main=$(wait_window "$WINDOW"); verdict "start-up shows the entry window" $?
+check "the entry window opens centred on the screen" centred "$(centre "$main")" "640 512"
 for _ in $(seq 50); do [ -s "$settings_file" ] && break; sleep 0.1; done
 check "first run stores the reminder date" grep -q '^\[Settings\]' "$settings_file"
 
@@ -46,10 +50,7 @@ top=$(xprop -root _NET_CLIENT_LIST_STACKING | awk '{ print $NF }')
 check "the refusal is owned by the exit screen and above it" eval '[ $((top)) = "$box" ] &&
     xprop -id "$box" WM_TRANSIENT_FOR | grep -q "$(printf 0x%x "$exit_id")" &&
     xprop -id "$box" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE'
-# Centred to within its title bar, which Qt counts in and xwininfo does not.
-centre() { xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END {print x + w / 2, y + h / 2}'; }
-check "the refusal is centred on the exit screen" eval 'echo $(centre "$box") $(centre "$exit_id") |
-    awk "{ exit !((\$1 - \$3) ^ 2 < 4 && (\$2 - \$4) ^ 2 < 900) }"'
+check "the refusal is centred on the exit screen" centred "$(centre "$box")" "$(centre "$exit_id")"
 press "$box" Return; sleep 0.3
 check "process runs while the exit screen shows" kill -0 $third
 press "$exit_id" alt+x; wait_exit $third
