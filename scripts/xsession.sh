@@ -8,7 +8,9 @@ xsession_cleanup() { [ "$BASHPID" = "$$" ] || return 0; kill $(jobs -p) 2>/dev/n
 trap xsession_cleanup EXIT
 export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/config XDG_RUNTIME_DIR=$WORK/run
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY LC_ALL LC_CTYPE
+# A UTF-8 locale, as desktop sessions have: without one, dead keys compose nothing.
+export LANG=C.UTF-8
 # Xvfb picks a free display and writes its number once it is ready.
 Xvfb -displayfd 3 -screen 0 "${XSESSION_SCREEN:-1280x1024x24}" -dpi 96 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
 for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
