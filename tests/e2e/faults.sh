@@ -30,7 +30,7 @@ for round in $(seq 12); do
     stop_all
 done
 verdict "two copies at once: one window and one 'already running', 12 times" $bad
-check "different starts show different offers" [ "$(sort -u "$WORK/offers" | wc -l)" = 2 ]
+check "different starts show different offers" [ "$(sort -u "$WORK/offers" | wc -l)" -ge 2 ]
 
 # --- a settings folder that cannot be written, and an INI file full of garbage
 starts_quietly() {
