@@ -24,6 +24,7 @@ namespace
 
 constexpr Qt::WindowStates enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
 const char* const fixedSizeProperty = "quorvexFixedSize";
+const char* const watchedProperty = "quorvexWatched";
 
 // The compositor answers a maximize request with a configure of its own size, which the
 // window must take before it can ask to be put back. So the size limits are lifted when the
@@ -48,9 +49,9 @@ public:
 private:
     void watch(QWindow* window)
     {
-        if (m_watched.contains(window))
+        if (window->property(watchedProperty).toBool())
             return;
-        m_watched.append(window);
+        window->setProperty(watchedProperty, true);
         window->installEventFilter(this);
         connect(window, &QWindow::windowStateChanged, this, [window](Qt::WindowState state) {
             if ((state & enlarged) && window->minimumSize() == window->maximumSize() &&
@@ -59,7 +60,6 @@ private:
                 window->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
             }
         });
-        connect(window, &QObject::destroyed, this, [this, window] { m_watched.removeAll(window); });
     }
 
     static void compositorChangedState(QWindow* window, Qt::WindowStates oldState)
@@ -82,8 +82,6 @@ private:
             window->resize(fixed);
         }
     }
-
-    QList<QWindow*> m_watched;
 };
 
 } // namespace

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLockFile>
 #include <QPlainTextEdit>
-#include <QSettings>
 
 namespace
 {
