@@ -5,6 +5,7 @@
 #include "app/Program.h"
 #include "entry/FrmMain.h"
 #include "links/FrmAbout.h"
+#include "ui/Forms.h"
 #include "ui/MsgBox.h"
 
 #include <QApplication>
@@ -41,9 +42,9 @@ int main(int argc, char** argv)
     tryToEnlarge(frmMain(), "entry window");
     frmExitScreen()->show();
     tryToEnlarge(frmExitScreen(), "exit screen");
-    FrmAbout about(frmMain());
-    about.show();
-    tryToEnlarge(&about, "About window");
+    auto* about = new FrmAbout(frmMain()); // freed with the entry window
+    about->show();
+    tryToEnlarge(about, "About window");
     QTimer::singleShot(0, [] {
         QWidget* box = QApplication::activeModalWidget();
         tryToEnlarge(box, "message box");
@@ -51,5 +52,10 @@ int main(int argc, char** argv)
     });
     MsgBox(QStringLiteral("Please Enter only Letters"), QMessageBox::Information);
     std::printf("%d passed, %d failed\n", 8 - failures, failures);
+    // The program-wide windows are still loaded; free them while the application lives.
+    for (QWidget* form : Forms::loaded()) {
+        Forms::remove(form);
+        delete form;
+    }
     return failures ? 1 : 0;
 }
