@@ -4,7 +4,7 @@
 PACKAGES := build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
             fonts-dejavu-core xvfb xauth xdotool openbox x11-utils \
             desktop-file-utils appstream dpkg-dev \
-            at-spi2-core dbus python3 python3-pyatspi gir1.2-atspi-2.0 \
+            python3 \
             imagemagick clang libclang-rt-14-dev libx11-dev \
             weston xwayland qt6-wayland libglib2.0-bin
 

@@ -79,6 +79,6 @@ click_at() {
 }
 # Starts the program; its pid is in LAUNCHED.
 PIDS=()
-launch() { "$BIN" "$@" >/dev/null 2>&1 & LAUNCHED=$!; PIDS+=("$LAUNCHED"); }
+launch() { "$BIN" "$@" >/dev/null 2>"$WORK/stderr" & LAUNCHED=$!; PIDS+=("$LAUNCHED"); }
 stop_all() { kill -KILL ${PIDS[@]} 2>/dev/null; wait ${PIDS[@]} 2>/dev/null; PIDS=(); sleep 0.3; }
 settings_file=$XDG_CONFIG_HOME/Quorvex.ini

@@ -1,36 +1,45 @@
-// Run by wayland.sh on native Wayland: asks every fixed-size window of the program to
-// maximize and to go full screen, as the title bar that Qt draws there does, and checks that
-// the program lives on with each window at its size.
+// Run by wayland.sh on native Wayland: the main road (name, Find, result, Back), then every
+// fixed-size window of the program asked to maximize and to go full screen, as the title bar
+// that Qt draws there does; the program must live on with each window at its size.
 #include "app/FrmExitScreen.h"
 #include "app/Program.h"
+#include "display/FrmDisplay.h"
 #include "entry/FrmMain.h"
 #include "links/FrmAbout.h"
 #include "ui/Forms.h"
 #include "ui/MsgBox.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
 
-static int failures = 0;
+static int passed = 0, failed = 0;
+
+static bool check(bool ok, const QString& what)
+{
+    std::printf("%s: %s\n", ok ? "PASS" : "FAIL", qPrintable(what));
+    (ok ? passed : failed)++;
+    return ok;
+}
 
 static void tryToEnlarge(QWidget* window, const char* name)
 {
-    if (!QTest::qWaitForWindowExposed(window)) {
-        std::printf("FAIL: %s does not show\n", name);
-        ++failures;
+    if (!check(QTest::qWaitForWindowExposed(window), QString("%1 shows").arg(name)))
         return;
-    }
     const QSize size = window->size();
     for (Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
         window->windowHandle()->setWindowStates(state);
         QTest::qWait(800);
-        const bool kept = window->size() == size && !(window->windowHandle()->windowStates() & state);
-        std::printf("%s: %s %s keeps %dx%d\n", kept ? "PASS" : "FAIL", name,
-                    state == Qt::WindowMaximized ? "maximized" : "full screen", size.width(), size.height());
-        failures += kept ? 0 : 1;
+        check(window->size() == size && !(window->windowHandle()->windowStates() & state),
+              QString("%1 %2 keeps %3x%4")
+                  .arg(name, state == Qt::WindowMaximized ? "maximized" : "full screen")
+                  .arg(size.width())
+                  .arg(size.height()));
     }
 }
 
@@ -39,6 +48,15 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     setUpApplication();
     frmMain()->show();
+    if (check(QTest::qWaitForWindowExposed(frmMain()), "the entry window shows")) {
+        // Set, not typed: Qt's Wayland text input fails on a key event made up without a seat.
+        frmMain()->txtName->setText("ANN");
+        QTest::keyClick(frmMain()->cmdNext, Qt::Key_Space);
+        check(QTest::qWaitForWindowExposed(frmDisplay()) && frmDisplay()->lblZevodSign->text() == "Pisces",
+              "Find shows \"Pisces\" for 1 January 1900");
+        QTest::keyClick(frmDisplay()->cmdBack, Qt::Key_Space);
+        check(QTest::qWaitForWindowExposed(frmMain()), "Back shows the entry window again");
+    }
     tryToEnlarge(frmMain(), "entry window");
     frmExitScreen()->show();
     tryToEnlarge(frmExitScreen(), "exit screen");
@@ -51,11 +69,11 @@ int main(int argc, char** argv)
         box->close();
     });
     MsgBox(QStringLiteral("Please Enter only Letters"), QMessageBox::Information);
-    std::printf("%d passed, %d failed\n", 8 - failures, failures);
+    std::printf("%d passed, %d failed\n", passed, failed);
     // The program-wide windows are still loaded; free them while the application lives.
     for (QWidget* form : Forms::loaded()) {
         Forms::remove(form);
         delete form;
     }
-    return failures ? 1 : 0;
+    return failed ? 1 : 0;
 }

@@ -16,25 +16,24 @@ private slots:
 
     void platformChoice_data()
     {
-        QTest::addColumn<QByteArray>("qpa");
-        QTest::addColumn<QByteArray>("display");
-        QTest::addColumn<QByteArray>("wayland");
-        QTest::addColumn<QByteArray>("chosen");
+        QTest::addColumn<QString>("environment"); // QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY; "-" unset
+        QTest::addColumn<QString>("chosen");
         // clang-format off
-        QTest::newRow("Xwayland on a Wayland desktop") << QByteArray()        << QByteArray(":0") << QByteArray("wayland-0") << QByteArray("xcb;wayland");
-        QTest::newRow("X11 desktop")                   << QByteArray()        << QByteArray(":0") << QByteArray()            << QByteArray("xcb");
-        QTest::newRow("Wayland without X")             << QByteArray()        << QByteArray()     << QByteArray("wayland-0") << QByteArray("wayland");
-        QTest::newRow("the user chose")                << QByteArray("wayland") << QByteArray(":0") << QByteArray("wayland-0") << QByteArray();
-        QTest::newRow("no display")                    << QByteArray()        << QByteArray()     << QByteArray()            << QByteArray();
+        QTest::newRow("Xwayland on a Wayland desktop") << "- :0 wayland-0"       << "xcb;wayland";
+        QTest::newRow("X11 desktop")                   << "- :0 -"               << "xcb";
+        QTest::newRow("Wayland without X")             << "- - wayland-0"        << "wayland";
+        QTest::newRow("the user chose")                << "wayland :0 wayland-0" << "";
+        QTest::newRow("no display")                    << "- - -"                << "";
         // clang-format on
     }
     void platformChoice()
     {
-        QFETCH(QByteArray, qpa);
-        QFETCH(QByteArray, display);
-        QFETCH(QByteArray, wayland);
-        QFETCH(QByteArray, chosen);
-        QCOMPARE(chosenPlatform(qpa, display, wayland), chosen);
+        QFETCH(QString, environment);
+        QFETCH(QString, chosen);
+        QByteArrayList e = environment.toUtf8().split(' ');
+        for (QByteArray& value : e)
+            value = value == "-" ? QByteArray() : value;
+        QCOMPARE(chosenPlatform(e[0], e[1], e[2]), chosen.toUtf8());
     }
 
     // Clicked by a press and a release on it, by Enter and Space; not when the mouse left it
