@@ -33,8 +33,10 @@ main=$(wait_window "$WINDOW"); verdict "start after SIGKILL shows the entry wind
 check "no 'already running' after SIGKILL" [ "$(boxes)" = 0 ]
 
 # --- a letter composed with a dead key is refused like a typed one
-press "$main" a dead_acute e
-box=$(wait_window "$BOX"); verdict "a letter composed with a dead key is refused" $?
+# xdotool maps the dead key onto a spare key code just for the press and maps it back at
+# once; Qt can read the keymap after that and see no key at all. So the keys go again then.
+for _ in 1 2 3; do press "$main" a dead_acute e; box=$(wait_window "$BOX") && break; done
+verdict "a letter composed with a dead key is refused" $?
 press "$box" Return; sleep 0.3
 
 # --- Esc leads to the exit screen, above other windows, and its messages above it
