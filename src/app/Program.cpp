@@ -34,11 +34,6 @@ std::function<void(int)>& processEnd()
     return end;
 }
 
-} // namespace
-
-namespace
-{
-
 // Whether the process that wrote a lock file still runs. Where that cannot be told, it does.
 bool ownerAlive(const QLockFile& lock)
 {
