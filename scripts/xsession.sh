@@ -11,9 +11,16 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIM
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY LC_ALL LC_CTYPE
 # A UTF-8 locale, as desktop sessions have: without one, dead keys compose nothing.
 export LANG=C.UTF-8
+# Runs a command every 0.1 s until it succeeds, for at most $1 seconds.
+wait_until() {
+    local tries=$(($1 * 10))
+    shift
+    for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
 # Xvfb picks a free display and writes its number once it is ready.
 Xvfb -displayfd 3 -screen 0 "${XSESSION_SCREEN:-1280x1024x24}" -dpi 96 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
-for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+wait_until 10 test -s "$WORK/display"
 export DISPLAY=":$(cat "$WORK/display")"
 if ! xdpyinfo >/dev/null 2>&1; then
     echo "FAIL: Xvfb did not start"
@@ -27,15 +34,16 @@ start_window_manager() { openbox >/dev/null 2>&1 & sleep 0.5; }
 start_weston() {
     weston --backend=headless-backend.so --socket=quorvex-test --xwayland --width=1280 --height=1024 \
         >"$WORK/weston.log" 2>&1 &
-    for _ in $(seq 100); do grep -q 'xserver listening on display' "$WORK/weston.log" && break; sleep 0.1; done
+    wait_until 10 grep -q 'xserver listening on display' "$WORK/weston.log"
     WESTON_WAYLAND=quorvex-test
     WESTON_X11=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$WORK/weston.log")
     [ -S "$XDG_RUNTIME_DIR/quorvex-test" ] && [ -n "$WESTON_X11" ]
 }
 
-# Verdicts, and the closing line the test runner reads.
+# Verdicts, and the closing line the test runner reads. A verdict returns its status, so that
+# a failed check can be followed by what explains it.
 passed=0; failed=0
-verdict() { if [ "$2" = 0 ]; then echo "PASS: $1"; passed=$((passed + 1)); else echo "FAIL: $1"; failed=$((failed + 1)); fi; }
+verdict() { if [ "$2" = 0 ]; then echo "PASS: $1"; passed=$((passed + 1)); else echo "FAIL: $1"; failed=$((failed + 1)); return 1; fi; }
 check() { local what=$1; shift; "$@"; verdict "$what" $?; }
 summary() { echo "$passed passed, $failed failed"; [ "$failed" -eq 0 ]; }
 
@@ -45,18 +53,13 @@ BOX='^Quorvex$'
 count_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
 windows() { count_windows "$WINDOW"; }
 boxes() { count_windows "$BOX"; }
-# Waits up to 10 s for a shown window whose title matches $1 and that is not $2; prints its id.
-wait_window() {
-    local id
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vx "${2:-none}" | head -1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
+# Prints the id of a shown window whose title matches $1 and that is not $2; fails if none.
+shown_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vx "$2" | head -1 | grep .; }
+# Waits up to 10 s for such a window; prints its id.
+wait_window() { wait_until 10 shown_window "$1" "${2:-none}"; }
 # Waits up to 10 s until the command's count reaches $2.
-wait_count() { for _ in $(seq 100); do [ "$($1)" -ge "$2" ] && return 0; sleep 0.1; done; return 1; }
+at_least() { [ "$($1)" -ge "$2" ]; }
+wait_count() { wait_until 10 at_least "$1" "$2"; }
 # Waits up to 10 s for process $1 to end; STATUS is its exit status (137 when it was killed).
 wait_exit() {
     (sleep 10; kill -KILL "$1" 2>/dev/null) &
@@ -67,13 +70,17 @@ wait_exit() {
     for p in "${PIDS[@]}"; do [ "$p" = "$1" ] || rest+=("$p"); done
     PIDS=("${rest[@]}")
 }
+# Prints window $1's absolute x and y, its width and its height.
+geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END {print x, y, w, h}'
+}
 # Activates a window and types keys into it through XTEST, as a keyboard does.
 press() { xdotool windowactivate --sync "$1" 2>/dev/null; sleep 0.2; shift; xdotool key "$@"; }
 # Clicks $4 times (1 if not given) at x $2, y $3 of window $1's client area; a negative y
 # counts from its bottom.
 click_at() {
-    local x y h
-    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/{print "x="$4} /Absolute upper-left Y/{print "y="$4} /Height:/{print "h="$2}')"
+    local x y w h
+    read -r x y w h < <(geometry "$1")
     [ "$3" -lt 0 ] && y=$((y + h + $3)) || y=$((y + $3))
     xdotool mousemove $((x + $2)) "$y" click --repeat "${4:-1}" --delay 120 1
 }

@@ -8,22 +8,22 @@ start_window_manager
 
 # --- start-up shows the entry window, and the first run stores the reminder date
 # Centres agree to within a title bar, which Qt counts in and xwininfo does not.
-centre() { xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END {print x + w / 2, y + h / 2}'; }
+centre() { geometry "$1" | awk '{print $1 + $3 / 2, $2 + $4 / 2}'; }
 centred() { echo "$1 $2" | awk '{ exit !(($1 - $3) ^ 2 < 4 && ($2 - $4) ^ 2 < 900) }'; }
 launch; first=$LAUNCHED
 main=$(wait_window "$WINDOW"); verdict "start-up shows the entry window" $?
 check "the entry window opens centred on the screen" centred "$(centre "$main")" "640 512"
-for _ in $(seq 50); do [ -s "$settings_file" ] && break; sleep 0.1; done
+wait_until 5 test -s "$settings_file"
 check "first run stores the reminder date" grep -q '^\[Settings\]' "$settings_file"
 
 # --- a second copy says so, ends after OK and leaves the first copy alone
-geometry=$(xwininfo -id "$main" | grep Absolute); stored=$(md5sum < "$settings_file")
+place=$(geometry "$main"); stored=$(md5sum < "$settings_file")
 launch; second=$LAUNCHED
 box=$(wait_window "$BOX"); verdict "second copy shows its message" $?
 press "$box" Return; wait_exit $second
 check "second copy ends with status 0 after OK" [ "$STATUS" = 0 ]
 check "the first copy keeps its one window where it was" \
-    [ "$(windows)" = 1 -a "$(xwininfo -id "$main" | grep Absolute)" = "$geometry" ]
+    [ "$(windows)" = 1 -a "$(geometry "$main")" = "$place" ]
 check "second copy writes no setting" [ "$(md5sum < "$settings_file")" = "$stored" ]
 
 # --- a copy killed with SIGKILL leaves no lock behind

@@ -12,11 +12,9 @@ start_weston; verdict "weston starts with Xwayland" $?
 # Waits up to 15 s (weston starts Xwayland only when the first X client comes) for process $1
 # to load Qt platform plugin $2.
 runs_on() {
+    wait_until 15 grep -sqE 'platforms/lib[a-z-]+\.so' "/proc/$1/maps"
     local on
-    for _ in $(seq 150); do
-        on=$(grep -m1 -oE 'platforms/lib[a-z-]+\.so' "/proc/$1/maps") && break
-        sleep 0.1
-    done
+    on=$(grep -s -m1 -oE 'platforms/lib[a-z-]+\.so' "/proc/$1/maps")
     [ "$on" = "platforms/$2" ] || { echo "  runs on ${on:-no platform yet}"; return 1; }
 }
 
