@@ -7,6 +7,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/MsgBox.h"
+#include "ui/Placement.h"
 #include "ui/Policy.h"
 #include "ui/Random.h"
 
@@ -84,6 +85,7 @@ FrmExitScreen::FrmExitScreen()
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(tw(11115), tw(4725));
+    keepPlaced(this);
     setFont(Look::verdana(8.25));
     Look::setBackground(this, Look::dark);
 

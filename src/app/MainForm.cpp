@@ -4,8 +4,10 @@
 #include "Program.h"
 #include "ui/Forms.h"
 #include "ui/Look.h"
+#include "ui/Placement.h"
 #include "ui/Policy.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -15,10 +17,13 @@
 #include <QPushButton>
 #include <QStyleHints>
 
-// Find and Back each put the other main window where the button was. The second click of a
-// double click would land on the new window (Back lies right where Find was) and undo the
-// first, so presses that come within the double-click interval of the window appearing are
-// dropped.
+// Find and Back each put the other main window where the button was, and a message box
+// closing gives the window under it the keyboard again. The second click of a double click
+// would land on the new window (Back lies right where Find was) and undo the first; so would
+// the second of two quick Enters, pressing Exit. So presses of the mouse, and keys that
+// would press a button (Enter and Return anywhere in the window, Space on a button), are
+// dropped when they come within the double-click interval of the window appearing or
+// becoming active. Typing is left alone.
 class FreshnessGuard : public QObject
 {
 public:
@@ -26,19 +31,33 @@ public:
     {
         qApp->installEventFilter(this);
     }
-    void shown() { m_shown.start(); }
+    void shown() { m_fresh.start(); }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        return (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) &&
-               m_shown.isValid() &&
-               m_shown.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval() &&
-               watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == m_window;
+        if (watched == m_window && event->type() == QEvent::WindowActivate)
+            m_fresh.start();
+        if (!m_fresh.isValid() ||
+            m_fresh.elapsed() >= QGuiApplication::styleHints()->mouseDoubleClickInterval() ||
+            !watched->isWidgetType() || static_cast<QWidget*>(watched)->window() != m_window)
+            return false;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            return true;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            return key == Qt::Key_Return || key == Qt::Key_Enter ||
+                   (key == Qt::Key_Space && qobject_cast<QAbstractButton*>(watched));
+        }
+        default:
+            return false;
+        }
     }
 
 private:
     QWidget* m_window;
-    QElapsedTimer m_shown;
+    QElapsedTimer m_fresh;
 };
 
 MainForm::MainForm(int clientWidthTwips, int clientHeightTwips)
@@ -50,6 +69,7 @@ MainForm::MainForm(int clientWidthTwips, int clientHeightTwips)
     m_client->setObjectName(QStringLiteral("client"));
     m_client->setFixedSize(tw(clientWidthTwips), tw(clientHeightTwips));
     setCentralWidget(m_client);
+    keepPlaced(this);
 }
 
 void MainForm::fixSize()
@@ -73,10 +93,6 @@ void MainForm::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     m_freshness->shown();
-    if (!m_centred) {
-        m_centred = true;
-        Look::centre(this);
-    }
 }
 
 void MainForm::closeEvent(QCloseEvent* event)
@@ -87,10 +103,24 @@ void MainForm::closeEvent(QCloseEvent* event)
 }
 
 // Leaving either main window brings up the exit screen; the window then finishes closing.
-// A quit that is closing every window has no use for it.
+// A quit that is closing every window has no use for it. Back hides the exit screen again
+// at once: it is created (its message drawn) but not put on screen, since a window mapped
+// and withdrawn before the window manager has managed it can be left on screen, unpainted,
+// by one that handles the map request after the withdrawal (mutter does).
 void MainForm::Form_Unload()
 {
     if (quitUnderWay())
         return;
+    if (m_closingForBack) {
+        runStep([] { frmExitScreen(); });
+        return;
+    }
     runStep([] { frmExitScreen()->show(); });
+}
+
+void MainForm::closeForBack()
+{
+    m_closingForBack = true;
+    close();
+    m_closingForBack = false;
 }

@@ -21,6 +21,9 @@ protected:
     void setExitButton(QPushButton* button) { m_exitButton = button; }
     // Fixes the window's size once the menu bar is in place.
     void fixSize();
+    // Closes the window for the result window's Back, which shows the entry window instead
+    // of the exit screen.
+    void closeForBack();
 
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -31,6 +34,6 @@ private:
 
     QWidget* m_client;
     QPushButton* m_exitButton = nullptr;
-    bool m_centred = false;
+    bool m_closingForBack = false;
     class FreshnessGuard* m_freshness;
 };

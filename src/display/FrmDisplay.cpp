@@ -90,7 +90,7 @@ FrmDisplay::FrmDisplay() : MainForm(7455, 5520)
 // before; this object stays valid until the handler returns.
 void FrmDisplay::cmdBack_Click()
 {
-    runStep([this] { close(); });
+    runStep([this] { closeForBack(); });
     runStep([] { frmMain()->show(); });
     runStep([] { frmExitScreen()->hide(); });
 }

@@ -5,6 +5,7 @@
 #include "ui/Forms.h"
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
+#include "ui/Placement.h"
 #include "ui/Policy.h"
 
 #include <QIcon>
@@ -76,7 +77,7 @@ void showAboutWindow()
 {
     QPointer<FrmAbout> about = new FrmAbout(Forms::owner());
     Forms::add(about);
-    Look::centre(about);
+    keepPlaced(about);
     about->exec(); // Esc and the close box reject, Enter accepts: each closes it
     Forms::remove(about);
     delete about;

@@ -92,16 +92,6 @@ QPushButton* Look::button(QWidget* parent, const char* name, const QRect& rect, 
     return button;
 }
 
-void Look::centre(QWidget* window)
-{
-    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
-}
-
 const QIcon& Look::programIcon()
 {
     static const QIcon icon = [] {

@@ -60,7 +60,4 @@ const QIcon& programIcon();
 // The program's style: Fusion, whose colours the windows set.
 QStyle* createStyle();
 
-// Centres a top-level window on the screen it will appear on.
-void centre(QWidget* window);
-
 } // namespace Look

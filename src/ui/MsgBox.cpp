@@ -1,6 +1,7 @@
 #include "MsgBox.h"
 
 #include "Forms.h"
+#include "Placement.h"
 
 const char* const appTitle = "Quorvex";
 
@@ -29,9 +30,12 @@ QMessageBox::StandardButton MsgBox(const QString& text, QMessageBox::Icon icon,
     QMessageBox box(icon, QString::fromLatin1(appTitle), shown, buttons, owner);
     box.setTextFormat(Qt::PlainText);
     // A box of a window that stays above the others must stay above too, or it opens
-    // underneath it and the program looks frozen.
-    if (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+    // underneath it and the program looks frozen. So must a box with no window of the
+    // program under it (the update question at start, a second copy's refusal): it may open
+    // where another program's top-most window, or the first copy's exit screen, covers it.
+    if (!owner || owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    keepPlaced(&box, owner);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
