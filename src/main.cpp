@@ -2,6 +2,39 @@
 #include "ui/Platform.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <unistd.h>
+
+namespace
+{
+
+QByteArray failureLine;
+QtMessageHandler qtHandler = nullptr;
+// The context's texts are Qt's own static strings.
+struct HeldMessage {
+    QtMsgType type;
+    const char* file;
+    int line;
+    const char* function;
+    const char* category;
+    QString text;
+};
+QList<HeldMessage>* held = nullptr;
+
+// While Qt opens the display, its messages wait: when the display cannot be opened, Qt
+// would abort with advice to reinstall the program; the user gets one plain line instead,
+// and status 1. Once the display is open, what Qt said goes out as it would have.
+void holdStartMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", failureLine.constData());
+        std::fflush(stderr);
+        ::_exit(1);
+    }
+    held->append({type, context.file, context.line, context.function, context.category, message});
+}
+
+} // namespace
 
 int main(int, char**)
 {
@@ -9,14 +42,25 @@ int main(int, char**)
     // passed on either. The one option given is the platform the program picks itself.
     static char name[] = "Quorvex";
     static char platformOption[] = "-platform";
-    static QByteArray platform =
-        chosenPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"));
+    const QByteArray qpaPlatform = qgetenv("QT_QPA_PLATFORM");
+    const QByteArray display = qgetenv("DISPLAY");
+    const QByteArray waylandDisplay = qgetenv("WAYLAND_DISPLAY");
+    static QByteArray platform = chosenPlatform(qpaPlatform, display, waylandDisplay);
     static char* argv[] = {name, platformOption, platform.data(), nullptr};
     static int argc = platform.isEmpty() ? 1 : 3;
     if (argc == 1)
         argv[1] = nullptr;
+    failureLine = displayFailure(qpaPlatform.isEmpty() ? platform : qpaPlatform, display, waylandDisplay);
+    QList<HeldMessage> startMessages;
+    held = &startMessages;
+    qtHandler = qInstallMessageHandler(holdStartMessages);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtHandler);
+    for (const HeldMessage& m : startMessages)
+        qt_message_output(m.type, QMessageLogContext(m.file, m.line, m.function, m.category), m.text);
     setUpApplication();
     StartProgram();
-    return app.exec();
+    const int status = app.exec();
+    releaseLock();
+    return status;
 }

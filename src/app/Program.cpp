@@ -17,10 +17,12 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #ifdef Q_OS_UNIX
-#include <csignal>
+#include <unistd.h>
 #endif
 
 namespace
@@ -48,11 +50,46 @@ bool ownerAlive(const QLockFile& lock)
     return true;
 }
 
+QLockFile* lock = nullptr;
+// The lock file's name for the signal handler, which can call only async-signal-safe
+// functions; empty while this copy does not hold the lock.
+char heldLockPath[4096];
+
+#ifdef Q_OS_UNIX
+// Ended by a signal (the session ending, Ctrl+C in a terminal): the lock goes, then the
+// signal does what it does by default.
+void endedBySignal(int signal)
+{
+    if (heldLockPath[0])
+        ::unlink(heldLockPath);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+#endif
+
+void holdLock()
+{
+    const QByteArray path = QFile::encodeName(lock->fileName());
+    if (path.size() >= static_cast<qsizetype>(sizeof heldLockPath))
+        return;
+    std::memcpy(heldLockPath, path.constData(), path.size() + 1);
+#ifdef Q_OS_UNIX
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        std::signal(signal, endedBySignal);
+#endif
+}
+
 } // namespace
+
+void releaseLock()
+{
+    heldLockPath[0] = '\0';
+    if (lock)
+        lock->unlock();
+}
 
 bool anotherCopyRunning()
 {
-    static QLockFile* lock = nullptr;
     if (!lock) {
         QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
         if (folder.isEmpty())
@@ -66,8 +103,9 @@ bool anotherCopyRunning()
         if (lock->error() == QLockFile::LockFailedError && !ownerAlive(*lock)) {
             lock->removeStaleLockFile();
             lock->tryLock(0);
-            return false;
         }
+        if (lock->isLocked())
+            holdLock();
     }
     return lock->error() == QLockFile::LockFailedError;
 }
@@ -75,6 +113,8 @@ bool anotherCopyRunning()
 void setUpApplication()
 {
     QApplication::setStyle(Look::createStyle());
+    // Every window and message box has the program's icon, also a box with no window under it.
+    QGuiApplication::setWindowIcon(Look::programIcon());
     // The class of every window; the desktop entry's StartupWMClass names it.
     QCoreApplication::setApplicationName(QStringLiteral("Quorvex"));
     QGuiApplication::setDesktopFileName(QStringLiteral("com.harrowfen.Quorvex"));
@@ -118,6 +158,7 @@ void QuitProgram()
         runStep([form] { form->close(); });
         Forms::remove(form); // a window that failed to close is skipped
     }
+    releaseLock();
     if (processEnd()) {
         processEnd()(0);
         quitting = false;

@@ -25,5 +25,8 @@ bool quitUnderWay();
 void setProcessEnd(std::function<void(int)> end);
 
 // True when another copy of the program holds the per-user lock. The first call takes the
-// lock, which is then held until the process ends.
+// lock, which this copy then holds until it ends: QuitProgram, the end of the event loop and
+// the signals that end a session release it. A crash leaves it behind, and the next start
+// finds its owner gone.
 bool anotherCopyRunning();
+void releaseLock();

@@ -257,6 +257,9 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event)
     if (key->text().isEmpty() || k == Qt::Key_Tab || k == Qt::Key_Backtab || k == Qt::Key_Escape ||
         k == Qt::Key_Delete)
         return false;
+    // An Alt chord is a command, never a character: the access keys have had their turn.
+    if (key->modifiers().testFlag(Qt::AltModifier) && !key->modifiers().testFlag(Qt::ControlModifier))
+        return true;
     // Ctrl with a letter gives its control code, whatever text the platform attached.
     const bool control = key->modifiers().testFlag(Qt::ControlModifier) &&
                          !key->modifiers().testFlag(Qt::AltModifier) && k >= Qt::Key_A && k <= Qt::Key_Z;

@@ -19,6 +19,20 @@ QByteArray chosenPlatform(const QByteArray& qpaPlatform, const QByteArray& displ
     return {};
 }
 
+QByteArray displayFailure(const QByteArray& platform, const QByteArray& display,
+                          const QByteArray& waylandDisplay)
+{
+    if (platform.startsWith("wayland"))
+        return "Quorvex: cannot open the Wayland display \"" +
+               (waylandDisplay.isEmpty() ? QByteArray("wayland-0") : waylandDisplay) + "\"";
+    if (platform.isEmpty() || platform.startsWith("xcb")) {
+        if (display.isEmpty())
+            return "Quorvex: no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set";
+        return "Quorvex: cannot open the display \"" + display + "\"";
+    }
+    return "Quorvex: cannot start on the platform \"" + platform + "\"";
+}
+
 namespace
 {
 

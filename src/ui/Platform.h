@@ -12,6 +12,11 @@
 QByteArray chosenPlatform(const QByteArray& qpaPlatform, const QByteArray& display,
                           const QByteArray& waylandDisplay);
 
+// The one line the program prints when Qt cannot open the display it asked for: which
+// display that was (platform is the one Qt was asked for, empty for Qt's own choice).
+QByteArray displayFailure(const QByteArray& platform, const QByteArray& display,
+                          const QByteArray& waylandDisplay);
+
 // On native Wayland, a request to maximize or show full screen a window of fixed size, from
 // Qt's own title bar or from code, is answered by putting the window back to its size. The
 // compositor would otherwise end the program with a protocol error, because the window

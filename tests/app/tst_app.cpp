@@ -213,6 +213,48 @@ private slots:
         if (!opens)
             QVERIFY(rec.messages[0].icon == QMessageBox::Critical && rec.messages[0].owner == x);
     }
+
+    // Within the double-click interval of a main window becoming active again (a box over it
+    // closed), keys that would press a button press nothing; typing goes on.
+    void keysRightAfterActivation_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("typed"); // what the name box then holds
+        // clang-format off
+        QTest::newRow("Enter on Find")         << "cmdNext" << int(Qt::Key_Return) << "";
+        QTest::newRow("Space on Find")         << "cmdNext" << int(Qt::Key_Space)  << "";
+        QTest::newRow("Enter in the name box") << "txtName" << int(Qt::Key_Return) << "";
+        QTest::newRow("Space in the name box") << "txtName" << int(Qt::Key_Space)  << " ";
+        // clang-format on
+    }
+    void keysRightAfterActivation()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(QString, typed);
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(300);
+        FrmMain* w = activated(frmMain());
+        QTest::qWait(400);
+        QWidget other;
+        activated(&other);
+        activated(w)->findChild<QWidget*>(focus)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(w->txtName->text(), typed);
+        QVERIFY(rec.messages.isEmpty() && !isLoaded<FrmExitScreen>());
+        QTest::qWait(400); // the same key, later, presses its button (or types)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
+        QCOMPARE(rec.messages.size() + isLoaded<FrmExitScreen>(), typed.isEmpty() ? 1 : 0);
+    }
+
+    // Every window and box has the program's icon, also a box with no window of the program.
+    void everyBoxHasTheIcon()
+    {
+        setUpApplication();
+        QMessageBox box;
+        QVERIFY(box.windowIcon().availableSizes().contains(QSize(48, 48)));
+    }
 };
 
 QTEST_MAIN(TestApp)

@@ -121,6 +121,25 @@ private slots:
         QCOMPARE(rec.texts(), QStringList(shown.count('!') + 1, "Please Enter only Letters"));
     }
 
+    // An Alt chord is a command, never a character: it types and refuses nothing.
+    void altChords_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text"); // what the platform attaches to the key
+        QTest::newRow("Alt+Q") << int(Qt::Key_Q) << "q";
+        QTest::newRow("Alt+1") << int(Qt::Key_1) << "1";
+        QTest::newRow("Alt+Space") << int(Qt::Key_Space) << " ";
+    }
+    void altChords()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        FrmMain* w = activated(frmMain());
+        QTest::sendKeyEvent(QTest::Click, w->txtName, Qt::Key(key), text, Qt::AltModifier);
+        QCOMPARE(w->txtName->text(), QString());
+        QVERIFY(rec.messages.isEmpty() && w->isVisible());
+    }
+
     void keysAndClicks_data()
     {
         QTest::addColumn<QString>("control"); // clicked or triggered, or the focus for the key

@@ -36,6 +36,37 @@ private slots:
         QCOMPARE(chosenPlatform(e[0], e[1], e[2]), chosen.toUtf8());
     }
 
+    // The one line printed when the display cannot be opened names that display.
+    void displayFailure_data()
+    {
+        QTest::addColumn<QByteArray>("platform"); // what Qt was asked for
+        QTest::addColumn<QByteArray>("display");
+        QTest::addColumn<QByteArray>("waylandDisplay");
+        QTest::addColumn<QByteArray>("line");
+        // clang-format off
+        QTest::newRow("X display gone")   << QByteArray("xcb")         << QByteArray(":99") << QByteArray()
+                                          << QByteArray("Quorvex: cannot open the display \":99\"");
+        QTest::newRow("both gone")        << QByteArray("xcb;wayland") << QByteArray(":1")  << QByteArray("wayland-1")
+                                          << QByteArray("Quorvex: cannot open the display \":1\"");
+        QTest::newRow("none")             << QByteArray()              << QByteArray()      << QByteArray()
+                                          << QByteArray("Quorvex: no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set");
+        QTest::newRow("Wayland, default") << QByteArray("wayland")     << QByteArray(":0")  << QByteArray()
+                                          << QByteArray("Quorvex: cannot open the Wayland display \"wayland-0\"");
+        QTest::newRow("Wayland, named")   << QByteArray("wayland")     << QByteArray()      << QByteArray("wl-7")
+                                          << QByteArray("Quorvex: cannot open the Wayland display \"wl-7\"");
+        QTest::newRow("another platform") << QByteArray("eglfs")       << QByteArray(":0")  << QByteArray()
+                                          << QByteArray("Quorvex: cannot start on the platform \"eglfs\"");
+        // clang-format on
+    }
+    void displayFailure()
+    {
+        QFETCH(QByteArray, platform);
+        QFETCH(QByteArray, display);
+        QFETCH(QByteArray, waylandDisplay);
+        QFETCH(QByteArray, line);
+        QCOMPARE(::displayFailure(platform, display, waylandDisplay), line);
+    }
+
     // Clicked by a press and a release on it, by Enter and Space; not when the mouse left it
     // before the release. A screen reader sees a link it can press.
     void aLinkLabel()
