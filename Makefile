@@ -6,14 +6,16 @@ PACKAGES := build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev li
             desktop-file-utils appstream dpkg-dev \
             python3 \
             imagemagick clang libclang-rt-14-dev libx11-dev \
-            weston xwayland qt6-wayland libglib2.0-bin
+            weston xwayland qt6-wayland libglib2.0-bin wmctrl
+# What `make test-desktops` adds: GNOME's and KDE's compositors, with KDE's window frames.
+DESKTOP_PACKAGES := mutter kwin-wayland kwin-style-breeze dbus iproute2 libgl1-mesa-dri
 
 MAKEFLAGS += --no-print-directory
 BUILD    ?= build
 JOBS     ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test goldens test-asan fuzz bench package screenshots clean format
+.PHONY: all deps configure build run test test-desktops goldens test-asan fuzz bench package screenshots clean format
 
 all: build
 
@@ -42,7 +44,12 @@ run: build
 	@./$(BUILD)/Quorvex
 
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE desktops
+
+# The end-to-end test under mutter and KWin, each nested in Xvfb.
+test-desktops: build
+	@$(MAKE) deps PACKAGES="$(PACKAGES) $(DESKTOP_PACKAGES)"
+	@cd $(BUILD) && ctest --output-on-failure -L desktops
 
 # Rewrites the golden images of every window from what the program draws now; look at each
 # changed one before committing it.
@@ -57,7 +64,7 @@ test-asan: deps
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS) -LE desktops
 
 # Start-up time and memory against a minimal Qt window, and the main road in-process.
 bench: build

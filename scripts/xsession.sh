@@ -1,7 +1,19 @@
 # Sourced by the scripts that run the real program: a private home, config and runtime
 # folder in $WORK, a fresh X server on a free display, cleanup on exit, and the helpers that
-# the end-to-end tests share. start_window_manager adds openbox; start_weston a Wayland
-# compositor with Xwayland. Scripts that launch the program set BIN first.
+# the end-to-end tests share. start_window_manager adds the desktop named by DESKTOP:
+# openbox (the default), or GNOME's mutter or KDE's KWin, each a Wayland compositor nested
+# in the X server whose Xwayland then serves as the display. start_weston adds a headless
+# Wayland compositor with Xwayland. Scripts that launch the program set BIN first.
+DESKTOP=${DESKTOP:-openbox}
+# mutter picks its Xwayland's display number itself; in a mount and network namespace of its
+# own, with a private socket folder, no other X server's sockets are in its way; in a
+# process namespace of its own, whatever the desktop started ends with the script.
+if [ "$DESKTOP" != openbox ] && [ -z "${XSESSION_PRIVATE:-}" ]; then
+    mkdir -p /tmp/.X11-unix
+    exec env XSESSION_PRIVATE=1 unshare -m -n -p -f --kill-child bash -c \
+        'mount -t tmpfs tmpfs /tmp/.X11-unix && chmod 1777 /tmp/.X11-unix && ip link set lo up; exec "$@"' \
+        - "$0" "$@"
+fi
 WORK=$(mktemp -d)
 # Only the main shell cleans up; subshells inherit the trap.
 xsession_cleanup() { [ "$BASHPID" = "$$" ] || return 0; kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"; }
@@ -27,7 +39,43 @@ if ! xdpyinfo >/dev/null 2>&1; then
     echo "0 passed, 1 failed"
     exit 1
 fi
-start_window_manager() { openbox >/dev/null 2>&1 & sleep 0.5; }
+SCREEN_SIZE=$(xdpyinfo | awk '/dimensions:/ {print $2}')
+start_window_manager() {
+    case $DESKTOP in
+    openbox) openbox >/dev/null 2>&1 & sleep 0.5 ;;
+    mutter) start_nested dbus-run-session -- mutter --wayland --nested ;;
+    # A copy, since a container may refuse the file capabilities that the installed one has.
+    kwin) cp /usr/bin/kwin_wayland "$WORK/kwin_wayland"
+        start_nested dbus-run-session -- "$WORK/kwin_wayland" --x11-display "$DISPLAY" --xwayland \
+            --width "${SCREEN_SIZE%x*}" --height "${SCREEN_SIZE#*x}" "$WORK/report-displays" ;;
+    esac
+}
+# Starts a compositor nested in the X server and moves the session onto its Xwayland:
+# DISPLAY, XAUTHORITY and WAYLAND_DISPLAY then name the compositor's. The nested
+# compositor's output fills the X server's screen.
+start_nested() {
+    printf '#!/bin/sh\nenv > %s/displays.tmp && mv %s/displays.tmp %s/displays\nexec sleep 100000\n' \
+        "$WORK" "$WORK" "$WORK" > "$WORK/report-displays"
+    chmod +x "$WORK/report-displays"
+    MUTTER_DEBUG_DUMMY_MODE_SPECS=$SCREEN_SIZE "$@" >"$WORK/desktop.log" 2>&1 &
+    if [ "$DESKTOP" = mutter ]; then
+        wait_until 20 grep -q 'Using public X11 display' "$WORK/desktop.log"
+        local display auth
+        display=$(sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$WORK/desktop.log")
+        auth=$(ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* 2>/dev/null | head -1)
+        local wayland
+        wayland=$(sed -n "s/.*Using Wayland display name '\(.*\)'.*/\1/p" "$WORK/desktop.log")
+        printf 'DISPLAY=%s\nXAUTHORITY=%s\nWAYLAND_DISPLAY=%s\n' "$display" "$auth" "$wayland" > "$WORK/displays"
+    fi
+    wait_until 20 test -s "$WORK/displays" || { echo "FAIL: $DESKTOP did not start"; cat "$WORK/desktop.log"; exit 1; }
+    export DISPLAY=$(sed -n 's/^DISPLAY=//p' "$WORK/displays")
+    export XAUTHORITY=$(sed -n 's/^XAUTHORITY=//p' "$WORK/displays")
+    export WAYLAND_DISPLAY=$(sed -n 's/^WAYLAND_DISPLAY=//p' "$WORK/displays")
+    [ -n "$XAUTHORITY" ] || unset XAUTHORITY
+    # Xwayland starts when its first client connects.
+    wait_until 20 xdpyinfo >/dev/null 2>&1 || { echo "FAIL: no Xwayland from $DESKTOP"; cat "$WORK/desktop.log"; exit 1; }
+    sleep 1
+}
 
 # Weston without a screen, with Xwayland; sets WESTON_WAYLAND and WESTON_X11 to its two
 # displays.
@@ -74,6 +122,29 @@ wait_exit() {
 geometry() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END {print x, y, w, h}'
 }
+# The same of the window's frame, as the window manager reports it.
+frame_geometry() {
+    local extents
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ,)
+    echo "$(geometry "$1") ${extents:-0 0 0 0}" | awk '{print $1 - $5, $2 - $7, $3 + $5 + $6, $4 + $7 + $8}'
+}
+# Prints the centre of window $1's frame.
+frame_centre() { frame_geometry "$1" | awk '{print $1 + $3 / 2, $2 + $4 / 2}'; }
+# True when the points "$1" and "$2" (each "x y") are at most 3 px apart on each axis.
+near() { echo "$1 $2" | awk '{ d1 = $1 - $3; d2 = $2 - $4; exit !(d1 * d1 <= 9 && d2 * d2 <= 9) }'; }
+screen_centre() { echo "$SCREEN_SIZE" | awk -Fx '{print $1 / 2, $2 / 2}'; }
+# True when window $1 lies above window $2 in the window manager's stacking order.
+stacked_above() {
+    local w i=0 pa=-1 pb=-1
+    for w in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //' | tr -d ,); do
+        [ "$((w))" = "$1" ] && pa=$i
+        [ "$((w))" = "$2" ] && pb=$i
+        i=$((i + 1))
+    done
+    [ "$pb" -ge 0 ] && [ "$pa" -gt "$pb" ]
+}
+# Closes window $1 as its close box does: the window manager asks the program to close it.
+close_window() { wmctrl -i -c "$1"; }
 # Activates a window and types keys into it through XTEST, as a keyboard does.
 press() { xdotool windowactivate --sync "$1" 2>/dev/null; sleep 0.2; shift; xdotool key "$@"; }
 # Clicks $4 times (1 if not given) at x $2, y $3 of window $1's client area; a negative y
