@@ -7,8 +7,10 @@ PACKAGES := build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev li
             python3 \
             imagemagick clang libclang-rt-14-dev libx11-dev \
             weston xwayland qt6-wayland libglib2.0-bin wmctrl
-# What `make test-desktops` adds: GNOME's and KDE's compositors, with KDE's window frames.
-DESKTOP_PACKAGES := mutter kwin-wayland kwin-style-breeze dbus iproute2 libgl1-mesa-dri
+# What `make test-desktops` adds: GNOME's and KDE's compositors, with KDE's window frames,
+# and the Orca screen reader with its speech server.
+DESKTOP_PACKAGES := mutter kwin-wayland kwin-style-breeze dbus iproute2 libgl1-mesa-dri \
+                    orca speech-dispatcher at-spi2-core
 
 MAKEFLAGS += --no-print-directory
 BUILD    ?= build
@@ -46,7 +48,7 @@ run: build
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE desktops
 
-# The end-to-end test under mutter and KWin, each nested in Xvfb.
+# The end-to-end test under mutter and KWin, each nested in Xvfb, and with Orca.
 test-desktops: build
 	@$(MAKE) deps PACKAGES="$(PACKAGES) $(DESKTOP_PACKAGES)"
 	@cd $(BUILD) && ctest --output-on-failure -L desktops

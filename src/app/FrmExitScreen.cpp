@@ -11,6 +11,7 @@
 #include "ui/Policy.h"
 #include "ui/Random.h"
 
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -24,6 +25,13 @@
 using namespace modTellAFriend;
 
 FrmExitScreen* frmExitScreen() { return Forms::instance<FrmExitScreen>(); }
+
+void hideExitScreen()
+{
+    FrmExitScreen* screen = frmExitScreen();
+    if (screen->isVisible())
+        screen->hide();
+}
 
 QStringList FrmExitScreen::supportMessages()
 {
@@ -63,6 +71,15 @@ QString FrmExitScreen::recommendationText()
 namespace
 {
 
+// A screen reader meets the exit screen as a window, as it meets the other windows.
+QAccessibleInterface* exitScreenAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("FrmExitScreen"))
+        if (auto* screen = qobject_cast<FrmExitScreen*>(object))
+            return new QAccessibleWidget(screen, QAccessible::Window);
+    return nullptr;
+}
+
 QLineEdit* formBox(QWidget* parent, const char* name, const QRect& rect, const char* text)
 {
     auto* box = new QLineEdit(QString::fromLatin1(text), parent);
@@ -77,8 +94,31 @@ QLineEdit* formBox(QWidget* parent, const char* name, const QRect& rect, const c
 
 } // namespace
 
+// Built hidden (during the first request), the exit screen's controls were met by screen
+// readers while not showing, and they remember them so; Qt tells them only of the window
+// showing. So each control is made anew for them as the window shows: its old object goes,
+// a new one, showing, comes.
+void FrmExitScreen::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!QAccessible::isActive())
+        return;
+    for (QWidget* control : findChildren<QWidget*>()) {
+        QAccessibleEvent gone(control, QAccessible::ObjectDestroyed);
+        QAccessible::updateAccessibility(&gone);
+        QAccessible::deleteAccessibleInterface(
+            QAccessible::uniqueId(QAccessible::queryAccessibleInterface(control)));
+    }
+    for (QWidget* control : findChildren<QWidget*>()) {
+        QAccessibleEvent born(control, QAccessible::ObjectCreated);
+        QAccessible::updateAccessibility(&born);
+    }
+}
+
 FrmExitScreen::FrmExitScreen()
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(exitScreenAccessible), true);
+    Q_UNUSED(factoryInstalled);
     setObjectName(QStringLiteral("frmExitScreen"));
     setWindowTitle(QStringLiteral("Quorvex v1.0"));
     setWindowIcon(Look::programIcon());
@@ -243,15 +283,22 @@ QString FrmExitScreen::placeholderOf(QWidget* box) const
 
 // The five boxes show their placeholder until the user types: entering a box that shows it
 // clears it, leaving a box that holds only blanks puts it back. The two e-mail boxes refuse
-// a typed blank.
+// a typed blank. The placeholder goes one turn of the event loop after the focus comes: a
+// screen reader that saw the text change first would take the focus event for a repeat and
+// say nothing of the box.
 bool FrmExitScreen::eventFilter(QObject* watched, QEvent* event)
 {
     auto* box = qobject_cast<QWidget*>(watched);
     if (event->type() == QEvent::FocusIn) {
-        runStep([&] {
-            if (trimBlanks(boxText(box)) == placeholderOf(box))
-                setBoxText(box, QString());
-        });
+        QMetaObject::invokeMethod(
+            box,
+            [this, box] {
+                runStep([&] {
+                    if (box->hasFocus() && trimBlanks(boxText(box)) == placeholderOf(box))
+                        setBoxText(box, QString());
+                });
+            },
+            Qt::QueuedConnection);
     } else if (event->type() == QEvent::FocusOut) {
         runStep([&] {
             if (trimBlanks(boxText(box)).isEmpty())

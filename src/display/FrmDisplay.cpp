@@ -26,6 +26,11 @@ void showZevodSignInResult()
     QLabel* sign = frmDisplay()->lblZevodSign;
     sign->setText(strZevodSign);
     sign->adjustSize();
+    // What a screen reader says of the window as it opens: the sign and its paragraph, which
+    // a sighted user sees at once, though no label of them takes the focus.
+    frmDisplay()->setAccessibleDescription(frmDisplay()->fraPowerSign->title() + QStringLiteral(": ") +
+                                           strZevodSign + QStringLiteral(". ") +
+                                           frmDisplay()->lblSignDesc->text());
 }
 
 QString FrmDisplay::placeholderDescription()
@@ -92,7 +97,7 @@ void FrmDisplay::cmdBack_Click()
 {
     runStep([this] { closeForBack(); });
     runStep([] { frmMain()->show(); });
-    runStep([] { frmExitScreen()->hide(); });
+    runStep(hideExitScreen);
 }
 
 void FrmDisplay::cmdExit_Click()

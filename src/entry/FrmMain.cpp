@@ -44,6 +44,10 @@ QComboBox* picker(QWidget* parent, const char* name, const QRect& rect, const ch
     list->setGeometry(rect);
     list->setFont(Look::verdana(8.25, true));
     list->setAccessibleName(QLatin1String(accessibleName));
+    // Screen readers do not say a closed list's value on their own; its description carries
+    // it, read with the name and again whenever it changes.
+    QObject::connect(list, &QComboBox::currentTextChanged, list,
+                     [list](const QString& value) { list->setAccessibleDescription(value); });
     QPalette palette = list->palette();
     for (auto role : {QPalette::Button, QPalette::Base, QPalette::Window})
         palette.setColor(role, Look::dark);
@@ -164,7 +168,7 @@ void FrmMain::cmdNext_Click()
     runStep([this] { FindZevodSign(*this); });
     runStep(showZevodSignInResult);
     runStep([this] { hide(); });
-    runStep([] { frmExitScreen()->hide(); });
+    runStep(hideExitScreen);
     runStep([] { frmDisplay()->show(); });
 }
 

@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "app/UpdateReminder.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -155,19 +156,24 @@ private slots:
     void placeholders()
     {
         FrmExitScreen* x = leave();
+        // The focus comes, and a turn of the event loop later the placeholder goes.
+        auto enter = [](QWidget* box) {
+            box->setFocus();
+            QCoreApplication::processEvents();
+        };
         x->txtName->setText("  Your Name ");
-        x->txtName->setFocus();
+        enter(x->txtName);
         QTest::keyClicks(x->txtName, "   ");
-        x->txtEmail->setFocus();
+        enter(x->txtEmail);
         QCOMPARE(x->txtName->text() + "|" + x->txtEmail->text(), QStringLiteral("Your Name|"));
-        x->txtName->setFocus();
+        enter(x->txtName);
         QCOMPARE(x->txtName->text() + "|" + x->txtEmail->text(), QStringLiteral("|Your Email Address"));
         x->txtName->setText("your name"); // case counts: not the placeholder
-        x->txtEmail->setFocus();
-        x->txtName->setFocus();
+        enter(x->txtEmail);
+        enter(x->txtName);
         QCOMPARE(x->txtName->text(), QStringLiteral("your name"));
         for (QLineEdit* box : {x->txtEmail, x->txtFriendEmail}) {
-            box->setFocus();
+            enter(box);
             QTest::keyClicks(box, "a b");
             QCOMPARE(box->text(), QStringLiteral("ab"));
         }
@@ -246,6 +252,12 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
         QCOMPARE(rec.messages.size() + isLoaded<FrmExitScreen>(), typed.isEmpty() ? 1 : 0);
+    }
+
+    // A screen reader meets the exit screen as a window.
+    void theExitScreenIsAWindow()
+    {
+        QCOMPARE(QAccessible::queryAccessibleInterface(leave())->role(), QAccessible::Window);
     }
 
     // Every window and box has the program's icon, also a box with no window of the program.

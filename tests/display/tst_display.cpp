@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include <QAccessible>
+
 #include "app/FrmExitScreen.h"
 #include "sign/ModPlanetSign.h"
 
@@ -61,6 +63,18 @@ private slots:
     }
 
     // The paragraph goes in only for a sign with a row; the sign always.
+    // A screen reader says the sign and its paragraph as the window opens, though no label
+    // of them takes the focus.
+    void aScreenReaderHearsTheSign()
+    {
+        FrmDisplay* d = requestSign("15", "March", "1960");
+        QCOMPARE(QAccessible::queryAccessibleInterface(d)->text(QAccessible::Description),
+                 QStringLiteral("Zevod Astrology Sign: Cancer. You will challenge people who break their "
+                                "promises. You will want to spiritually do good for people. You may not take "
+                                "blame for your actions and find fault with others."));
+        QCOMPARE(d->focusWidget(), d->cmdExit);
+    }
+
     void aSignWithoutARowLeavesTheParagraph_data()
     {
         QTest::addColumn<QString>("sign");

@@ -2,6 +2,7 @@
 
 #include "app/FrmExitScreen.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -119,6 +120,21 @@ private slots:
         QTest::keyClick(w->txtName, Qt::Key_Backspace);
         QCOMPARE(w->txtName->text(), QString(shown).remove('!'));
         QCOMPARE(rec.texts(), QStringList(shown.count('!') + 1, "Please Enter only Letters"));
+    }
+
+    // A list's value is in its description, which screen readers say with its name.
+    void listValuesForScreenReaders()
+    {
+        FrmMain* w = activated(frmMain());
+        auto description = [](QWidget* list) {
+            return QAccessible::queryAccessibleInterface(list)->text(QAccessible::Description);
+        };
+        QCOMPARE(description(w->cboDate) + description(w->cboMonth) + description(w->cboYear),
+                 QStringLiteral("1January1900"));
+        w->cboDate->setFocus();
+        QTest::keyClick(w->cboDate, Qt::Key_Down);
+        w->cboYear->setCurrentText("1960");
+        QCOMPARE(description(w->cboDate) + description(w->cboYear), QStringLiteral("21960"));
     }
 
     // An Alt chord is a command, never a character: it types and refuses nothing.
