@@ -213,6 +213,8 @@ private slots:
         Recorder::flushDeletes();
         FrmMain* w = frmMain();
         QVERIFY(first.isNull() && w->isVisible() && !frmExitScreen()->isVisible());
+        // Created for its message, but never put on screen and withdrawn in one go.
+        QVERIFY(!frmExitScreen()->testAttribute(Qt::WA_WState_Created));
         QCOMPARE(w->txtName->text() + w->cboDate->currentText() + w->cboMonth->currentText() +
                      w->cboYear->currentText(),
                  QStringLiteral("ANN15March1960"));
