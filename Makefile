@@ -91,8 +91,11 @@ fuzz: deps
 	done
 
 # A Debian package under build/.
+# Reproducible: every time stamp in it is the last commit's, so two builds of one commit give
+# the same bytes.
 package: build
-	@cd $(BUILD) && cpack -G DEB >/dev/null && ls $(CURDIR)/$(BUILD)/*.deb
+	@cd $(BUILD) && SOURCE_DATE_EPOCH=$$(git -C $(CURDIR) log -1 --format=%ct) cpack -G DEB >/dev/null && \
+	  ls $(CURDIR)/$(BUILD)/*.deb
 
 # PNG screenshots of every window, taken from the real program under Xvfb.
 screenshots: build

@@ -16,6 +16,8 @@
 #include <QStandardPaths>
 #include <QStyleHints>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 class Recorder : public QObject
 {
@@ -70,6 +72,17 @@ public:
 public slots:
     void open(const QUrl& url) { opened << url.toString(QUrl::FullyEncoded); }
 };
+
+// Runs check on the modal window that opens next, as it opens, then closes that window
+// whatever the check found: a failed check cannot leave the test waiting on it.
+inline void onNextModal(QObject* context, std::function<void(QWidget*)> check)
+{
+    QTimer::singleShot(0, context, [check] {
+        check(QApplication::activeModalWidget());
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+}
 
 template <class T> bool isLoaded()
 {

@@ -10,6 +10,7 @@
 #include "ui/Placement.h"
 #include "ui/Policy.h"
 #include "ui/Random.h"
+#include "ui/Texts.h"
 
 #include <QAccessibleWidget>
 #include <QCheckBox>
@@ -33,7 +34,10 @@ void hideExitScreen()
         screen->hide();
 }
 
-QStringList FrmExitScreen::supportMessages()
+namespace
+{
+
+QStringList supportMessages()
 {
     return {
         QStringLiteral(
@@ -53,7 +57,7 @@ QStringList FrmExitScreen::supportMessages()
     };
 }
 
-QString FrmExitScreen::recommendationText()
+QString recommendationText()
 {
     return QStringLiteral(
                "If you have enjoyed this software you will surely be interested in our other "
@@ -67,9 +71,6 @@ QString FrmExitScreen::recommendationText()
                "not only fun to use but also very informative. Try them out today and share your "
                "experience with your friends and family. ");
 }
-
-namespace
-{
 
 // A screen reader meets the exit screen as a window, as it meets the other windows.
 QAccessibleInterface* exitScreenAccessible(const QString& className, QObject* object)
@@ -120,7 +121,7 @@ FrmExitScreen::FrmExitScreen()
     static const bool factoryInstalled = (QAccessible::installFactory(exitScreenAccessible), true);
     Q_UNUSED(factoryInstalled);
     setObjectName(QStringLiteral("frmExitScreen"));
-    setWindowTitle(QStringLiteral("Quorvex v1.0"));
+    setWindowTitle(windowCaption());
     setWindowIcon(Look::programIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -134,8 +135,8 @@ FrmExitScreen::FrmExitScreen()
     Picture1->setGeometry(twRect(360, 120, 540, 540));
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setPixmap(windowIcon().pixmap(32, 32));
-    Label1 = Look::label(this, "Label1", twRect(1080, 240, 3915, 435), QStringLiteral("Quorvex v1.0"),
-                         Look::white, Look::verdana(12, true));
+    Label1 = Look::label(this, "Label1", twRect(1080, 240, 3915, 435), windowCaption(), Look::white,
+                         Look::verdana(12, true));
     Label2 = Look::label(this, "Label2", twRect(120, 840, 6975, 1095), supportMessages().at(1), Look::lilac,
                          Look::verdana(8.25, true));
 
@@ -200,8 +201,8 @@ FrmExitScreen::FrmExitScreen()
     Form_Load();
 }
 
-// Runs once, when the exit screen is created: draws the support message and puts the
-// window above all others. Whoever touched it decides whether it is shown.
+// Runs once, when the exit screen is created: draws the support message. (The constructor
+// has made the window stay above all others.) Whoever touched it decides whether it shows.
 void FrmExitScreen::Form_Load()
 {
     runStep(Randomize);

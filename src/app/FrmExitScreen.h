@@ -34,9 +34,6 @@ public:
     QLabel* Label3;
     QLabel* lblGoToHome;
 
-    static QStringList supportMessages();
-    static QString recommendationText();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -6,6 +6,7 @@
 #include "ui/Look.h"
 #include "ui/Placement.h"
 #include "ui/Policy.h"
+#include "ui/Texts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -63,7 +64,7 @@ private:
 MainForm::MainForm(int clientWidthTwips, int clientHeightTwips)
     : m_client(new QWidget(this)), m_freshness(new FreshnessGuard(this))
 {
-    setWindowTitle(QStringLiteral("Quorvex v1.0"));
+    setWindowTitle(windowCaption());
     setWindowIcon(Look::programIcon());
     setFont(Look::verdana(8.25));
     m_client->setObjectName(QStringLiteral("client"));

@@ -9,7 +9,8 @@ namespace modTellAFriend
 {
 
 QString strName, strEmail, strMessage, strFriendName, strFriendEmail;
-QString strRequestAddress;
+// The last address opened.
+static QString strRequestAddress;
 
 const char* const namePlaceholder = "Your Name";
 const char* const emailPlaceholder = "Your Email Address";

@@ -12,8 +12,6 @@ extern QString strEmail;
 extern QString strMessage;
 extern QString strFriendName;
 extern QString strFriendEmail;
-// The last address opened.
-extern QString strRequestAddress;
 
 // The boxes' placeholders.
 extern const char* const namePlaceholder;

@@ -137,7 +137,7 @@ void StartProgram()
     runStep(Randomize);
     runStep(RunUpdateReminder);
     runStep([] { frmMain()->show(); });
-    runStep(CoBrand_Randomize);
+    runStep([] { CoBrand_Randomize(frmMain()->lblCobrand, frmMain()->lblFullBrand); });
 }
 
 bool quitUnderWay() { return quitting; }

@@ -7,11 +7,11 @@
 
 #include <QRegularExpression>
 
-const char* const updateQuestion = "There maybe an update to this software available\r"
-                                   "Do you want to check for an update?";
-
 namespace
 {
+
+const char* const updateQuestion = "There maybe an update to this software available\r"
+                                   "Do you want to check for an update?";
 
 const QString durationKey = QStringLiteral("Duration");
 
@@ -31,7 +31,7 @@ QString localeFormat(const QLocale& locale)
 
 QString reminderText(const QDateTime& moment)
 {
-    return moment.addMSecs(-moment.time().msec()).toString(Qt::ISODate);
+    return moment.toString(Qt::ISODate); // to the second
 }
 
 QDateTime readReminderText(const QString& text, const QLocale& locale)

@@ -18,5 +18,3 @@ QString reminderText(const QDateTime& moment);
 // Reads that form back, or the locale's own short date and long time that earlier versions
 // wrote; an invalid QDateTime when the text is neither.
 QDateTime readReminderText(const QString& text, const QLocale& locale);
-
-extern const char* const updateQuestion;

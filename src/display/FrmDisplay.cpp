@@ -9,6 +9,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/Policy.h"
+#include "ui/Texts.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -33,7 +34,11 @@ void showZevodSignInResult()
                                            frmDisplay()->lblSignDesc->text());
 }
 
-QString FrmDisplay::placeholderDescription()
+namespace
+{
+
+// The paragraph the window is designed with, replaced by each request.
+QString placeholderDescription()
 {
     return QStringLiteral(
         "This is an idealistic combination and you shall be able to approach issues with a "
@@ -41,6 +46,8 @@ QString FrmDisplay::placeholderDescription()
         "innovativeness. You have a humane nature. But be careful not to make excuses when you "
         "are needed.");
 }
+
+} // namespace
 
 FrmDisplay::FrmDisplay() : MainForm(7455, 5520)
 {
@@ -67,8 +74,8 @@ FrmDisplay::FrmDisplay() : MainForm(7455, 5520)
                                      QStringLiteral("Zevod Astrology Sign"), Look::verdana(9, true));
     fraPowerSign->setFlat(true);
     Look::setBackground(fraPowerSign, Look::dark);
-    Label3 = Look::label(fraPowerSign, "Label3", twRect(180, 360, 7095, 855), FrmMain::introText(),
-                         Look::lilac, Look::verdana(8.25, true), Qt::AlignHCenter | Qt::AlignTop);
+    Label3 = Look::label(fraPowerSign, "Label3", twRect(180, 360, 7095, 855), introText(), Look::lilac,
+                         Look::verdana(8.25, true), Qt::AlignHCenter | Qt::AlignTop);
     lblSignDesc =
         Look::label(fraPowerSign, "lblSignDesc", twRect(240, 1680, 7095, 1335), placeholderDescription(),
                     Look::lilac, Look::verdana(8.25, true), Qt::AlignHCenter | Qt::AlignTop);

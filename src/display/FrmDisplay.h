@@ -29,8 +29,6 @@ public:
     QMenu* mnuFile;
     QMenu* mnuHelp;
 
-    static QString placeholderDescription();
-
     void cmdBack_Click();
     void cmdExit_Click();
 

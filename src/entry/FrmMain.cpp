@@ -10,6 +10,7 @@
 #include "ui/Look.h"
 #include "ui/MsgBox.h"
 #include "ui/Policy.h"
+#include "ui/Texts.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -24,15 +25,6 @@
 #include <QShortcut>
 
 FrmMain* frmMain() { return Forms::instance<FrmMain>(); }
-
-QString FrmMain::introText()
-{
-    return QStringLiteral(
-        "Quorvex finds your Zevod Astrology sign. This may be be said to have dark or strong "
-        "influence on people. This may bring about powerful changes. This represents the journey "
-        "to find the context of an issue. You will never accept anything without testing it out "
-        "for yourself.");
-}
 
 namespace
 {

@@ -47,8 +47,6 @@ public:
     QString monthText() const override;
     QString dayText() const override;
 
-    static QString introText();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,25 +1,22 @@
 #include "FrmAbout.h"
 
 #include "ModHelp.h"
-#include "entry/FrmMain.h"
 #include "ui/Forms.h"
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/Placement.h"
 #include "ui/Policy.h"
+#include "ui/Texts.h"
 
 #include <QIcon>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 
-// The program's introductory paragraph, as on the entry and result windows.
-QString FrmAbout::introText() { return FrmMain::introText(); }
-
 FrmAbout::FrmAbout(QWidget* caller) : QDialog(caller)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Quorvex v1.0"));
+    setWindowTitle(windowCaption());
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(tw(6345), tw(3960));
@@ -36,9 +33,8 @@ FrmAbout::FrmAbout(QWidget* caller) : QDialog(caller)
     picIcon->setGeometry(twRect(150, 150, 510, 510));
     picIcon->setAlignment(Qt::AlignCenter);
     picIcon->setPixmap(Look::programIcon().pixmap(32, 32));
-    Label2 =
-        Look::label(this, "Label2", twRect(960, 240, 2670, 240), QStringLiteral("Quorvex v1.0"), Look::lilac,
-                    Look::verdana(9.75, true), Qt::AlignLeft | Qt::AlignTop, Look::GrowsToFit);
+    Label2 = Look::label(this, "Label2", twRect(960, 240, 2670, 240), windowCaption(), Look::lilac,
+                         Look::verdana(9.75, true), Qt::AlignLeft | Qt::AlignTop, Look::GrowsToFit);
     Label1 = Look::label(
         this, "Label1", twRect(210, 720, 5985, 1095),
         introText() + QStringLiteral(" Quorvex is copyright Harrowfen Softwares; all rights reserved."),

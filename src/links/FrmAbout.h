@@ -25,8 +25,6 @@ public:
     QWidget* Line2;
     QPushButton* cmdOK;
 
-    static QString introText();
-
 private:
     void cmdOK_Click();
     void lblHomePage_Click();

@@ -1,7 +1,6 @@
 #include "Promotions.h"
 
 #include "ModHelp.h"
-#include "entry/FrmMain.h"
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/Policy.h"
@@ -57,13 +56,13 @@ PromoLabels createPromoLabels(QWidget* topBand, QWidget* bottomBand, const Promo
 
 short coBrandNumber(float r) { return static_cast<short>(static_cast<int>(r * 6) + 1); }
 
-void CoBrand_Randomize()
+void CoBrand_Randomize(LinkLabel* lblCobrand, LinkLabel* lblFullBrand)
 {
     intCoBrandRandomNumber = coBrandNumber(Rnd());
     const bool fullBrand = intCoBrandRandomNumber % 2 == 0;
-    runStep([fullBrand] {
-        LinkLabel* front = fullBrand ? frmMain()->lblFullBrand : frmMain()->lblCobrand;
-        LinkLabel* behind = fullBrand ? frmMain()->lblCobrand : frmMain()->lblFullBrand;
+    runStep([=] {
+        LinkLabel* front = fullBrand ? lblFullBrand : lblCobrand;
+        LinkLabel* behind = fullBrand ? lblCobrand : lblFullBrand;
         front->raise();
         front->setReachable(true);
         behind->setReachable(false);

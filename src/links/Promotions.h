@@ -30,7 +30,7 @@ QString fullBrandOfferText();
 // Drawn once per run by start-up: 1 to 6.
 extern short intCoBrandRandomNumber;
 
-// Draws which offer is in front on the entry window for the whole run.
-void CoBrand_Randomize();
+// Draws which of the entry window's two offers is in front for the whole run.
+void CoBrand_Randomize(LinkLabel* lblCobrand, LinkLabel* lblFullBrand);
 // The rule from a draw 0 <= r < 1 to 1..6.
 short coBrandNumber(float r);

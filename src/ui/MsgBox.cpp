@@ -3,10 +3,12 @@
 #include "Forms.h"
 #include "Placement.h"
 
-const char* const appTitle = "Quorvex";
-
 namespace
 {
+
+// The title of every message box.
+const char* const appTitle = "Quorvex";
+
 MsgBoxAnswerer& answerer()
 {
     static MsgBoxAnswerer instance;

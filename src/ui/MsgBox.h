@@ -22,5 +22,3 @@ QMessageBox::StandardButton MsgBox(const QString& text, QMessageBox::Icon icon,
 // For tests: when set, MsgBox shows nothing and returns what the answerer says.
 using MsgBoxAnswerer = std::function<QMessageBox::StandardButton(const MsgBoxRequest&)>;
 void setMsgBoxAnswerer(MsgBoxAnswerer answerer);
-
-extern const char* const appTitle;

@@ -38,11 +38,6 @@ private slots:
         QFETCH(bool, back);
         FrmDisplay* d = requestSign("15", "March", "1960");
         const QString message = frmExitScreen()->Label2->text();
-        QStringList order; // the focus starts on Exit, then Back, then the links
-        for (int i = 0; i < 4; ++i, QTest::keyClick(d->focusWidget(), Qt::Key_Tab))
-            order << d->focusWidget()->objectName();
-        QCOMPARE(order, (QStringList{"cmdExit", "cmdBack", "Label61", "lblFullBrand"}));
-        d->cmdExit->setFocus();
         if (how == "close")
             d->close();
         else if (auto* button = d->findChild<QPushButton*>(how))
@@ -62,9 +57,8 @@ private slots:
         QVERIFY(!rec.processEnds && rec.opened.isEmpty());
     }
 
-    // The paragraph goes in only for a sign with a row; the sign always.
     // A screen reader says the sign and its paragraph as the window opens, though no label
-    // of them takes the focus.
+    // of them takes the focus: that starts on Exit, then Back, then the links.
     void aScreenReaderHearsTheSign()
     {
         FrmDisplay* d = requestSign("15", "March", "1960");
@@ -72,9 +66,13 @@ private slots:
                  QStringLiteral("Zevod Astrology Sign: Cancer. You will challenge people who break their "
                                 "promises. You will want to spiritually do good for people. You may not take "
                                 "blame for your actions and find fault with others."));
-        QCOMPARE(d->focusWidget(), d->cmdExit);
+        QStringList order;
+        for (int i = 0; i < 4; ++i, QTest::keyClick(d->focusWidget(), Qt::Key_Tab))
+            order << d->focusWidget()->objectName();
+        QCOMPARE(order, (QStringList{"cmdExit", "cmdBack", "Label61", "lblFullBrand"}));
     }
 
+    // The paragraph goes in only for a sign with a row; the sign always.
     void aSignWithoutARowLeavesTheParagraph_data()
     {
         QTest::addColumn<QString>("sign");

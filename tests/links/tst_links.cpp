@@ -5,7 +5,6 @@
 #include "ui/LinkLabel.h"
 
 #include <QAction>
-#include <QTimer>
 
 namespace
 {
@@ -87,8 +86,8 @@ private slots:
         QFETCH(int, key);
         QWidget* w = this->window(window);
         bool ran = false;
-        QTimer::singleShot(0, this, [&] {
-            auto* about = qobject_cast<FrmAbout*>(QApplication::activeModalWidget());
+        onNextModal(this, [&](QWidget* modal) {
+            auto* about = qobject_cast<FrmAbout*>(modal);
             QVERIFY(about && about->parentWidget() == w && about->focusWidget() == about->cmdOK);
             QTest::mouseClick(about->lblHomePage, Qt::LeftButton);
             QTest::mouseClick(about->Label5, Qt::LeftButton);

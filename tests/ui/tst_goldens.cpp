@@ -45,11 +45,7 @@ class TestGoldens : public QObject
                     const QString& name)
     {
         setMsgBoxAnswerer(nullptr);
-        QTimer::singleShot(0, this, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            compare(box, name);
-            box->close();
-        });
+        onNextModal(this, [&](QWidget* box) { compare(box, name); });
         MsgBox(text, icon, buttons);
         rec.answerMessages();
     }
@@ -63,7 +59,7 @@ private slots:
         FrmMain* w = activated(frmMain());
         QStringList shown;
         for (int i = 0; i < 100 && shown.size() < 2; ++i) {
-            CoBrand_Randomize();
+            CoBrand_Randomize(frmMain()->lblCobrand, frmMain()->lblFullBrand);
             const QString name = intCoBrandRandomNumber % 2 ? "entry-co-brand" : "entry-fully-branded";
             if (!shown.contains(name))
                 compare(w, name), shown << name;
