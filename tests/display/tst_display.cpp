@@ -16,47 +16,6 @@ class TestDisplay : public QObject
 private slots:
     void init() { rec.reset(); }
 
-    void waysOut_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<bool>("back");
-        // clang-format off
-        QTest::newRow("Back button")   << "cmdBack"     << true;
-        QTest::newRow("File > Back")   << "mnuFileBack" << true;
-        QTest::newRow("Enter on Back") << "Return"      << true;
-        QTest::newRow("Exit button")   << "cmdExit"     << false;
-        QTest::newRow("File > Exit")   << "mnuExit"     << false;
-        QTest::newRow("close box")     << "close"       << false;
-        QTest::newRow("Enter")         << "Enter"       << false;
-        QTest::newRow("Esc")           << "Escape"      << false;
-        QTest::newRow("Space")         << "Space"       << false;
-        // clang-format on
-    }
-    void waysOut()
-    {
-        QFETCH(QString, how);
-        QFETCH(bool, back);
-        FrmDisplay* d = requestSign("15", "March", "1960");
-        const QString message = frmExitScreen()->Label2->text();
-        if (how == "close")
-            d->close();
-        else if (auto* button = d->findChild<QPushButton*>(how))
-            QTest::mouseClick(button, Qt::LeftButton);
-        else if (auto* item = d->findChild<QAction*>(how))
-            item->trigger();
-        else if (how == "Return")
-            QTest::keyClick(d->cmdBack, Qt::Key_Return);
-        else
-            QTest::keyClick(d->cmdExit, how == "Escape"  ? Qt::Key_Escape
-                                        : how == "Space" ? Qt::Key_Space
-                                                         : Qt::Key_Enter);
-        QVERIFY(!isLoaded<FrmDisplay>() && isLoaded<FrmMain>());
-        QCOMPARE(frmMain()->isVisible(), back);
-        QCOMPARE(frmExitScreen()->isVisible(), !back);
-        QCOMPARE(frmExitScreen()->Label2->text(), message); // drawn once per run
-        QVERIFY(!rec.processEnds && rec.opened.isEmpty());
-    }
-
     // A screen reader says the sign and its paragraph as the window opens, though no label
     // of them takes the focus: that starts on Exit, then Back, then the links.
     void aScreenReaderHearsTheSign()

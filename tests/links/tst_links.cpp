@@ -72,6 +72,18 @@ private slots:
         QCOMPARE(numbers, (QList<int>{1, 2, 4, 6}));
     }
 
+    // Only the offer in front is in the tab order, whichever the draw put there.
+    void onlyTheOfferInFrontIsReachable()
+    {
+        FrmMain* w = activated(frmMain());
+        for (int i = 0; i < 20; ++i) {
+            CoBrand_Randomize(w->lblCobrand, w->lblFullBrand);
+            const bool fullBrand = intCoBrandRandomNumber % 2 == 0;
+            QCOMPARE(w->lblFullBrand->focusPolicy() == Qt::TabFocus, fullBrand);
+            QCOMPARE(w->lblCobrand->focusPolicy() == Qt::TabFocus, !fullBrand);
+        }
+    }
+
     void aboutWindow_data()
     {
         QTest::addColumn<QString>("window");
