@@ -27,13 +27,6 @@ using namespace modTellAFriend;
 
 FrmExitScreen* frmExitScreen() { return Forms::instance<FrmExitScreen>(); }
 
-void hideExitScreen()
-{
-    FrmExitScreen* screen = frmExitScreen();
-    if (screen->isVisible())
-        screen->hide();
-}
-
 namespace
 {
 

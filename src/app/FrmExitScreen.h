@@ -54,8 +54,3 @@ private:
 
 // The program-wide exit screen, created (hidden) on first touch.
 FrmExitScreen* frmExitScreen();
-
-// Hides the exit screen, creating it first if need be. One never shown is left as it is:
-// hiding it would tell screen readers of a window with no controls showing, which they
-// would then remember when it shows.
-void hideExitScreen();

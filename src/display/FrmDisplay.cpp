@@ -104,7 +104,7 @@ void FrmDisplay::cmdBack_Click()
 {
     runStep([this] { closeForBack(); });
     runStep([] { frmMain()->show(); });
-    runStep(hideExitScreen);
+    runStep([] { frmExitScreen()->hide(); });
 }
 
 void FrmDisplay::cmdExit_Click()

@@ -160,7 +160,7 @@ void FrmMain::cmdNext_Click()
     runStep([this] { FindZevodSign(*this); });
     runStep(showZevodSignInResult);
     runStep([this] { hide(); });
-    runStep(hideExitScreen);
+    runStep([] { frmExitScreen()->hide(); });
     runStep([] { frmDisplay()->show(); });
 }
 
