@@ -9,7 +9,6 @@ namespace
 {
 
 QByteArray failureLine;
-QtMessageHandler qtHandler = nullptr;
 // The context's texts are Qt's own static strings.
 struct HeldMessage {
     QtMsgType type;
@@ -53,7 +52,7 @@ int main(int, char**)
     failureLine = displayFailure(qpaPlatform.isEmpty() ? platform : qpaPlatform, display, waylandDisplay);
     QList<HeldMessage> startMessages;
     held = &startMessages;
-    qtHandler = qInstallMessageHandler(holdStartMessages);
+    const QtMessageHandler qtHandler = qInstallMessageHandler(holdStartMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
     for (const HeldMessage& m : startMessages)

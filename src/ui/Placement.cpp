@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <optional>
 
 namespace
 {
@@ -29,7 +30,7 @@ public:
             if (event->type() == QEvent::Show)
                 place();
             else if (event->type() == QEvent::Hide && !framing())
-                m_kept = framePosition(), m_hasKept = true;
+                m_kept = framePosition();
         } else if ((event->type() == QEvent::Expose || event->type() == QEvent::Move) && framing() &&
                    m_window->windowHandle()->isExposed()) {
             if (!m_exposed.isValid())
@@ -45,8 +46,8 @@ private:
 
     QPoint target() const
     {
-        if (m_hasKept)
-            return m_kept;
+        if (m_kept)
+            return *m_kept;
         QScreen* screen = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
         if (!screen)
             return m_window->pos();
@@ -89,8 +90,7 @@ private:
 
     QWidget* m_window;
     QPointer<QWidget> m_over;
-    QPoint m_kept;
-    bool m_hasKept = false;
+    std::optional<QPoint> m_kept; // where the frame was when the window was last hidden
     bool m_placing = false;
     QElapsedTimer m_exposed;
 };
