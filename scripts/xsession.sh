@@ -158,5 +158,9 @@ click_at() {
 # Starts the program; its pid is in LAUNCHED.
 PIDS=()
 launch() { "$BIN" "$@" >/dev/null 2>"$WORK/stderr" & LAUNCHED=$!; PIDS+=("$LAUNCHED"); }
-stop_all() { kill -KILL ${PIDS[@]} 2>/dev/null; wait ${PIDS[@]} 2>/dev/null; PIDS=(); sleep 0.3; }
+# With no program left to stop, a bare `wait` would wait for the X server.
+stop_all() {
+    if [ ${#PIDS[@]} -gt 0 ]; then kill -KILL "${PIDS[@]}" 2>/dev/null; wait "${PIDS[@]}" 2>/dev/null; fi
+    PIDS=(); sleep 0.3
+}
 settings_file=$XDG_CONFIG_HOME/Quorvex.ini

@@ -17,6 +17,7 @@
 #include <QStyleHints>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 
 class Recorder : public QObject
@@ -86,10 +87,8 @@ inline void onNextModal(QObject* context, std::function<void(QWidget*)> check)
 
 template <class T> bool isLoaded()
 {
-    for (QWidget* form : Forms::loaded())
-        if (qobject_cast<T*>(form))
-            return true;
-    return false;
+    const QList<QWidget*> forms = Forms::loaded();
+    return std::any_of(forms.begin(), forms.end(), [](QWidget* form) { return qobject_cast<T*>(form); });
 }
 
 // Shows a window and makes it the active one, as the user's click on it does.

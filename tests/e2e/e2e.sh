@@ -7,19 +7,12 @@ BIN=$(readlink -f "$1")
 source "$(dirname "$0")/../../scripts/xsession.sh"
 start_window_manager
 
-# --- start-up shows the entry window, and the first run stores the reminder date
+# --- start-up shows the entry window, centred
 # The window manager may frame a window only after it shows; give the frame a moment.
 frame_centred_on() { local w=$1 c=$2; wait_until 3 eval 'near "$(frame_centre "$w")" "$c"'; }
 launch; first=$LAUNCHED
 main=$(wait_window "$WINDOW"); verdict "start-up shows the entry window" $?
 check "the entry window's frame opens centred on the screen" frame_centred_on "$main" "$(screen_centre)"
-wait_until 5 test -s "$settings_file"
-check "first run stores the reminder date" grep -q '^\[Settings\]' "$settings_file"
-
-# --- (the first copy is killed; faults.sh tests starts after SIGKILL)
-kill -KILL $first; wait $first 2>/dev/null
-launch; third=$LAUNCHED
-main=$(wait_window "$WINDOW")
 
 # --- a letter composed with a dead key is refused like a typed one
 # xdotool maps the dead key onto a spare key code just for the press and maps it back at
@@ -59,13 +52,13 @@ check "the refusal is owned by the exit screen and above it" eval '[ $((top)) = 
     xprop -id "$box" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE'
 check "the refusal is centred on the exit screen" near "$(frame_centre "$box")" "$(frame_centre "$exit_id")"
 press "$box" Return; sleep 0.3
-check "process runs while the exit screen shows" kill -0 $third
-press "$exit_id" alt+x; wait_exit $third
+check "process runs while the exit screen shows" kill -0 $first
+press "$exit_id" alt+x; wait_exit $first
 check "E&xit on the exit screen ends the process with status 0" [ "$STATUS" = 0 ]
 check "the program releases its single-copy lock when it ends" [ ! -e "$XDG_RUNTIME_DIR/Quorvex.lock" ]
 
-# --- two quick Enters press one button; Alt chords type nothing
-launch; fourth=$LAUNCHED
+# --- two quick Enters press one button
+launch; again=$LAUNCHED
 main=$(wait_window "$WINDOW"); sleep 1
 press "$main" Tab Tab Tab Tab # onto Find, with no name given
 sleep 0.5; xdotool key Return
@@ -73,12 +66,6 @@ box=$(wait_window "$BOX"); verdict "Enter on Find without a name is refused" $?
 xdotool key --delay 150 Return Return; sleep 0.8
 check "two quick Enters on the refusal close it and leave the entry window up" \
     [ "$(boxes)" = 0 -a "$(windows)" = 1 -a "$(shown_window "$WINDOW" none)" = "$main" ]
-# The focus is back in the name box. Alt held a moment, as a person holds it.
-xdotool keydown alt; sleep 0.3; xdotool key q 1; sleep 0.3; xdotool keyup alt; sleep 0.5
-check "Alt+Q and Alt+1 in the name box refuse nothing" [ "$(boxes)" = 0 ]
-press "$main" alt+z
-box=$(wait_window "$BOX"); verdict "after Alt chords the name is still empty" $?
-press "$box" Return; sleep 0.5
 press "$main" a n n Tab Tab Tab Tab
 xdotool key --delay 150 Return Return; sleep 0.8
 result=$(wait_window "$WINDOW" "$main")
@@ -103,7 +90,7 @@ press "$result" Return
 exit_id=$(wait_window "$WINDOW" "$result")
 check "the exit screen after a request is marked above" eval 'xprop -id "$exit_id" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE'
 close_window "$exit_id"
-wait_exit $fourth
+wait_exit $again
 check "closing the exit screen by its close box ends the process with status 0" [ "$STATUS" = 0 ]
 stop_all
 

@@ -9,16 +9,16 @@ start_window_manager
 
 # True when window $1's frame starts on the screen.
 starts_on_screen() { frame_geometry "$1" | awk '{ exit !($1 >= 0 && $2 >= 0) }'; }
-frame_height() { frame_geometry "$1" | awk '{print $4}'; }
-frame_width() { frame_geometry "$1" | awk '{print $3}'; }
+# Window $1's frame's width or height ($2: 3 or 4).
+frame_size() { frame_geometry "$1" | awk -v i="$2" '{print $i}'; }
 
 QT_SCALE_FACTOR=2 launch
 main=$(wait_window "$WINDOW"); sleep 1
-check "at scale 2 the entry window is taller than the 1024x768 screen" [ "$(frame_height "$main")" -gt 768 ]
+check "at scale 2 the entry window is taller than the 1024x768 screen" [ "$(frame_size "$main" 4)" -gt 768 ]
 check "its title bar is on the screen" starts_on_screen "$main"
 press "$main" Escape
 exit_id=$(wait_window "$WINDOW" "$main"); sleep 1
-check "the exit screen is wider than the screen" [ "$(frame_width "$exit_id")" -gt 1024 ]
+check "the exit screen is wider than the screen" [ "$(frame_size "$exit_id" 3)" -gt 1024 ]
 check "its title bar starts on the screen" starts_on_screen "$exit_id"
 stop_all
 summary

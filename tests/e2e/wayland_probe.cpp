@@ -19,28 +19,24 @@
 #include <QWindow>
 #include <cstdio>
 
-static int passed = 0, failed = 0;
+static int failed = 0;
 
 static bool check(bool ok, const QString& what)
 {
     std::printf("%s: %s\n", ok ? "PASS" : "FAIL", qPrintable(what));
-    (ok ? passed : failed)++;
+    failed += !ok;
     return ok;
 }
 
 static void tryToEnlarge(QWidget* window, const char* name)
 {
-    if (!check(QTest::qWaitForWindowExposed(window), QString("%1 shows").arg(name)))
-        return;
+    check(QTest::qWaitForWindowExposed(window), QString("%1 shows").arg(name));
     const QSize size = window->size();
     for (Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
         window->windowHandle()->setWindowStates(state);
         QTest::qWait(800);
         check(window->size() == size && !(window->windowHandle()->windowStates() & state),
-              QString("%1 %2 keeps %3x%4")
-                  .arg(name, state == Qt::WindowMaximized ? "maximized" : "full screen")
-                  .arg(size.width())
-                  .arg(size.height()));
+              QString("%1 keeps its size when asked for window state %2").arg(name).arg(int(state)));
     }
 }
 
@@ -72,11 +68,7 @@ int main(int argc, char** argv)
         box->close();
     });
     MsgBox(QStringLiteral("Please Enter only Letters"), QMessageBox::Information);
-    std::printf("%d passed, %d failed\n", passed, failed);
     // The program-wide windows are still loaded; free them while the application lives.
-    for (QWidget* form : Forms::loaded()) {
-        Forms::remove(form);
-        delete form;
-    }
+    qDeleteAll(Forms::loaded());
     return failed ? 1 : 0;
 }

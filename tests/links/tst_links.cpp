@@ -1,10 +1,12 @@
 #include "TestSupport.h"
 
+#include "app/FrmExitScreen.h"
 #include "links/FrmAbout.h"
 #include "links/Promotions.h"
 #include "ui/LinkLabel.h"
 
 #include <QAction>
+#include <QCheckBox>
 
 namespace
 {
@@ -20,6 +22,10 @@ class TestLinks : public QObject
 
     static QWidget* window(const QString& which)
     {
+        if (which == "frmExitScreen")
+            return activated(frmExitScreen());
+        if (which == "frmAbout")
+            return activated(new FrmAbout(frmMain())); // freed with the entry window
         return which == "frmMain" ? static_cast<QWidget*>(activated(frmMain()))
                                   : requestSign("1", "May", "1990");
     }
@@ -45,6 +51,12 @@ private slots:
             row("lblCobrand") << cobrand;
             row("lblFullBrand") << fullBrand;
         }
+        // clang-format off
+        QTest::newRow("frmExitScreen Check1")      << "frmExitScreen" << "Check1"      << home;
+        QTest::newRow("frmExitScreen lblGoToHome") << "frmExitScreen" << "lblGoToHome" << "http://www.harrowfen.com/harrowfensoftwares";
+        QTest::newRow("frmAbout lblHomePage")      << "frmAbout"      << "lblHomePage" << home;
+        QTest::newRow("frmAbout Label5")           << "frmAbout"      << "Label5"      << fullBrand;
+        // clang-format on
     }
     void everyItemOpensItsPage()
     {
@@ -52,7 +64,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, address);
         QWidget* w = this->window(window);
-        if (auto* label = w->findChild<LinkLabel*>(control)) {
+        if (auto* label = w->findChild<QWidget*>(control)) {
             label->raise(); // the offers lie on each other
             QTest::mouseClick(label, Qt::LeftButton);
         } else {
@@ -61,7 +73,8 @@ private slots:
             item->trigger();
         }
         QCOMPARE(rec.opened, QStringList{address});
-        QVERIFY(w->isVisible());
+        auto* check = w->findChild<QCheckBox*>(); // ticked for a moment, so the next click opens again
+        QVERIFY(w->isVisible() && !(check && check->isChecked()));
     }
 
     void coBrandRule()
@@ -91,7 +104,7 @@ private slots:
         QTest::newRow("entry, Enter") << "frmMain" << int(Qt::Key_Return);
         QTest::newRow("result, Esc") << "frmDisplay" << int(Qt::Key_Escape);
     }
-    // Modal, owned by its window, focus on OK; its links leave it open; Enter and Esc close it.
+    // Modal, owned by its window, focus on OK; Enter and Esc close it.
     void aboutWindow()
     {
         QFETCH(QString, window);
@@ -101,16 +114,11 @@ private slots:
         onNextModal(this, [&](QWidget* modal) {
             auto* about = qobject_cast<FrmAbout*>(modal);
             QVERIFY(about && about->parentWidget() == w && about->focusWidget() == about->cmdOK);
-            QTest::mouseClick(about->lblHomePage, Qt::LeftButton);
-            QTest::mouseClick(about->Label5, Qt::LeftButton);
-            QTest::mouseClick(about->Label5, Qt::LeftButton);
-            QVERIFY(about->isVisible());
             QTest::keyClick(about->cmdOK, Qt::Key(key));
             ran = true;
         });
         w->findChild<QAction*>("mnuAbout")->trigger();
         QVERIFY(ran && !QApplication::activeModalWidget() && w->isVisible());
-        QCOMPARE(rec.opened, (QStringList{home, fullBrand, fullBrand}));
     }
 };
 

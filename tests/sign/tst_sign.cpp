@@ -16,14 +16,16 @@ struct Pickers : DatePickers {
     QString dayText() const override { return day; }
 };
 
-// The sign found, "<error>" and the sign kept on a conversion error.
-QString lookUp(const Pickers& pickers, const QString& before = {})
+// The sign after the lookup (the one before, if it finds none); failed tells whether it ended
+// on a conversion error.
+QString lookUp(const Pickers& pickers, const QString& before = {}, bool* failed = nullptr)
 {
     strZevodSign = before;
     try {
         FindZevodSign(pickers);
     } catch (const ConversionError&) {
-        return QStringLiteral("<error>") + strZevodSign;
+        if (failed)
+            *failed = true;
     }
     return strZevodSign;
 }
@@ -80,20 +82,21 @@ private slots:
         QTest::addColumn<QString>("month");
         QTest::addColumn<QString>("day");
         QTest::addColumn<QString>("expected"); // "Before" is the sign the lookup found before
+        QTest::addColumn<bool>("error");       // whether it ends on a conversion error
         // clang-format off
-        QTest::newRow("1899 unchanged")                  << "1899"   << "January" << "1"    << "Before";
-        QTest::newRow("2036 unchanged")                  << "2036"   << "January" << "1"    << "Before";
-        QTest::newRow("fractional year")                 << "1950.5" << "January" << "1"    << "Before";
-        QTest::newRow("whole year reads no month or day") << "1903"  << "Smarch"  << "x"    << "Pisces";
-        QTest::newRow("fractional day after threshold")  << "1904"   << "May"     << "23.5" << "Aries";
-        QTest::newRow("small-letter month")              << "1904"   << "may"     << "1"    << "Before";
-        QTest::newRow("whole month reads no day")        << "1904"   << "June"    << "x"    << "Aries";
-        QTest::newRow("split month, day no number")      << "1904"   << "May"     << "x"    << "<error>Before";
-        QTest::newRow("year of letters")                 << "abcd"   << "May"     << "1"    << "<error>Before";
-        QTest::newRow("day past threshold 31")           << "1934"   << "March"   << "32"   << "Gemini";
-        QTest::newRow("empty")                           << ""       << "March"   << "1"    << "<error>Before";
-        QTest::newRow("blanks only")                     << "  "     << "March"   << "1"    << "<error>Before";
-        QTest::newRow("decimal comma")                   << "1950,0" << "March"   << "1"    << "<error>Before";
+        QTest::newRow("1899 unchanged")                  << "1899"   << "January" << "1"    << "Before" << false;
+        QTest::newRow("2036 unchanged")                  << "2036"   << "January" << "1"    << "Before" << false;
+        QTest::newRow("fractional year")                 << "1950.5" << "January" << "1"    << "Before" << false;
+        QTest::newRow("whole year reads no month or day") << "1903"  << "Smarch"  << "x"    << "Pisces" << false;
+        QTest::newRow("fractional day after threshold")  << "1904"   << "May"     << "23.5" << "Aries"  << false;
+        QTest::newRow("small-letter month")              << "1904"   << "may"     << "1"    << "Before" << false;
+        QTest::newRow("whole month reads no day")        << "1904"   << "June"    << "x"    << "Aries"  << false;
+        QTest::newRow("split month, day no number")      << "1904"   << "May"     << "x"    << "Before" << true;
+        QTest::newRow("year of letters")                 << "abcd"   << "May"     << "1"    << "Before" << true;
+        QTest::newRow("day past threshold 31")           << "1934"   << "March"   << "32"   << "Gemini" << false;
+        QTest::newRow("empty")                           << ""       << "March"   << "1"    << "Before" << true;
+        QTest::newRow("blanks only")                     << "  "     << "March"   << "1"    << "Before" << true;
+        QTest::newRow("decimal comma")                   << "1950,0" << "March"   << "1"    << "Before" << true;
         // clang-format on
     }
     void lookup()
@@ -102,7 +105,10 @@ private slots:
         QFETCH(QString, month);
         QFETCH(QString, day);
         QFETCH(QString, expected);
-        QCOMPARE(lookUp(Pickers(year, month, day), QStringLiteral("Before")), expected);
+        QFETCH(bool, error);
+        bool failed = false;
+        QCOMPARE(lookUp(Pickers(year, month, day), QStringLiteral("Before"), &failed), expected);
+        QCOMPARE(failed, error);
     }
 };
 
