@@ -180,15 +180,14 @@ FrmExitScreen::FrmExitScreen()
     Label3 = Look::label(Frame6, "Label3", twRect(120, 360, 3495, 3855), recommendationText(), Look::lilac,
                          Look::verdana(8.25));
     // Smaller than the other links, so that the whole text fits the frame's width.
-    auto* goToHome =
+    lblGoToHome =
         new LinkLabel(Frame6, "lblGoToHome", twRect(75, 4250, 3585, 210),
                       QStringLiteral("Click Here To Visit Harrowfen Softwares"), 7.5, Qt::AlignLeft);
-    lblGoToHome = goToHome;
     setTabOrder(cmdClose, lblGoToHome);
 
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
     connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
-    connect(goToHome, &LinkLabel::clicked, this, [this] { lblGoToHome_Click(); });
+    connect(lblGoToHome, &LinkLabel::clicked, this, [this] { lblGoToHome_Click(); });
     connect(cmdSubmit, &QPushButton::clicked, this, [this] { cmdSubmit_Click(); });
 
     Form_Load();

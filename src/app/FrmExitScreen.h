@@ -4,6 +4,7 @@
 
 class QCheckBox;
 class QGroupBox;
+class LinkLabel;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -32,7 +33,7 @@ public:
     QPushButton* cmdSubmit;
     QGroupBox* Frame6;
     QLabel* Label3;
-    QLabel* lblGoToHome;
+    LinkLabel* lblGoToHome;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

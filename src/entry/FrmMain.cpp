@@ -34,7 +34,6 @@ QComboBox* picker(QWidget* parent, const char* name, const QRect& rect, const ch
     auto* list = new QComboBox(parent);
     list->setObjectName(QLatin1String(name));
     list->setGeometry(rect);
-    list->setFont(Look::verdana(8.25, true));
     list->setAccessibleName(QLatin1String(accessibleName));
     // Screen readers do not say a closed list's value on their own; its description carries
     // it, read with the name and again whenever it changes.
@@ -68,11 +67,13 @@ FrmMain::FrmMain() : MainForm(7485, 5910)
     Frame2 = Look::panel(client(), "Frame2", twRect(0, 0, 7500, 855), Look::band);
     Frame1 = Look::panel(client(), "Frame1", twRect(0, 840, 7500, 4215), Look::dark);
     Picture1 = Look::panel(Frame1, "Picture1", twRect(735, 1560, 6015, 1575), Look::dark);
+    // The lists and the name box take their font from here. A list given a font of its own
+    // builds its drop-down at once; this way it waits until it first drops down.
+    Picture1->setFont(Look::verdana(8.25, true));
     cboMonth = picker(Picture1, "cboMonth", twRect(2760, 960, 1500, 315), "Month");
     txtName = new QLineEdit(Picture1);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setGeometry(twRect(1680, 240, 3735, 375));
-    txtName->setFont(Look::verdana(8.25, true));
     txtName->setPalette(cboMonth->palette());
     txtName->setAccessibleName(QStringLiteral("Name"));
     txtName->installEventFilter(this);
@@ -133,15 +134,19 @@ void FrmMain::buildMenus()
     mnuHelp = addWebMenus(this, {"Check for Software &Update", "mnuHelp1", "mnuHelp2"});
 }
 
-// Fills the three lists once and selects 1, January, 1900.
+// Fills the three lists once, each in one go, and selects 1, January, 1900.
 void FrmMain::Form_Load()
 {
+    QStringList days, months, years;
     for (int day = 1; day <= 31; ++day)
-        cboDate->addItem(QString::number(day));
+        days << QString::number(day);
     for (const char* month : monthNames)
-        cboMonth->addItem(QLatin1String(month));
+        months << QLatin1String(month);
     for (int year = 1900; year <= 2035; ++year)
-        cboYear->addItem(QString::number(year));
+        years << QString::number(year);
+    cboDate->addItems(days);
+    cboMonth->addItems(months);
+    cboYear->addItems(years);
     cboDate->setCurrentIndex(0);
     cboMonth->setCurrentIndex(0);
     cboYear->setCurrentIndex(0);

@@ -41,26 +41,29 @@ QAccessibleInterface* linkLabelAccessible(const QString& className, QObject* obj
 
 LinkLabel::LinkLabel(QWidget* parent, const char* name, const QRect& rect, const QString& text, double points,
                      Qt::Alignment alignment)
-    : QLabel(parent)
+    : QWidget(parent), m_text(text), m_flags(int(alignment) | Qt::TextWordWrap | Qt::TextExpandTabs)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(linkLabelAccessible), true);
     Q_UNUSED(factoryInstalled);
     setObjectName(QLatin1String(name));
-    setTextFormat(Qt::PlainText);
     setFont(Look::verdana(points, true, true));
     Look::setTextColour(this, Look::white);
-    setAlignment(alignment);
-    setWordWrap(true);
-    setText(text);
     setGeometry(rect);
     setCursor(Qt::PointingHandCursor);
     setReachable(true);
 }
 
+QSize LinkLabel::sizeHint() const
+{
+    return fontMetrics()
+        .boundingRect(QRect(0, 0, 2000, 2000), m_flags & ~(Qt::AlignVCenter | Qt::AlignHCenter), m_text)
+        .size();
+}
+
 void LinkLabel::growToFit()
 {
-    setWordWrap(false);
-    adjustSize();
+    m_flags &= ~Qt::TextWordWrap;
+    resize(sizeHint());
 }
 
 void LinkLabel::setReachable(bool reachable) { setFocusPolicy(reachable ? Qt::TabFocus : Qt::NoFocus); }
@@ -90,15 +93,16 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
         emit clicked();
         return;
     }
-    QLabel::keyPressEvent(event);
+    QWidget::keyPressEvent(event);
 }
 
-void LinkLabel::paintEvent(QPaintEvent* event)
+void LinkLabel::paintEvent(QPaintEvent*)
 {
-    QLabel::paintEvent(event);
+    QPainter painter(this);
+    style()->drawItemText(&painter, contentsRect(), m_flags | Qt::TextForceLeftToRight, palette(),
+                          isEnabled(), m_text, foregroundRole());
     if (!hasFocus())
         return;
-    QPainter painter(this);
     QStyleOptionFocusRect option;
     option.initFrom(this);
     option.backgroundColor = palette().color(QPalette::Window);

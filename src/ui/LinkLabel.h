@@ -1,17 +1,21 @@
 #pragma once
 
-#include <QLabel>
+#include <QWidget>
 
 // A label that works as a link: white, bold and underlined, with the hand pointer, and
 // clicked when the mouse is pressed and released on it. It can also be reached with Tab
 // and pressed with Enter or Space, and a screen reader sees a link it can press.
-class LinkLabel : public QLabel
+// It draws its text as a plain QLabel does. It is no QLabel: one that takes the focus lays
+// its text out as a whole text document, which costs a window's start-up time and memory.
+class LinkLabel : public QWidget
 {
     Q_OBJECT
 public:
     LinkLabel(QWidget* parent, const char* name, const QRect& rect, const QString& text, double points,
               Qt::Alignment alignment);
 
+    QString text() const { return m_text; }
+    QSize sizeHint() const override;
     // Drops the wrapping and takes the size of the text, keeping the top left corner.
     void growToFit();
     // Whether Tab stops here; a link hidden behind another is not reachable.
@@ -27,5 +31,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QString m_text;
+    int m_flags; // alignment and wrapping, as for QPainter::drawText
     bool m_pressed = false;
 };

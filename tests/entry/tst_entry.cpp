@@ -2,6 +2,7 @@
 
 #include "app/FrmExitScreen.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QInputMethodEvent>
@@ -30,6 +31,14 @@ private slots:
         QCOMPARE(w->txtName->accessibleName() + w->cboDate->accessibleName() + w->cboMonth->accessibleName() +
                      w->cboYear->accessibleName(),
                  QStringLiteral("NameDateMonthYear"));
+        // The drop-down, built when it first opens, in the list's font and colours.
+        w->cboYear->showPopup();
+        const QAbstractItemView* dropDown = w->cboYear->view();
+        QVERIFY(dropDown->isVisible() && dropDown->font().family() == "Verdana" && dropDown->font().bold() &&
+                dropDown->font().pointSizeF() == 8.25 &&
+                dropDown->palette().color(QPalette::Text) == QColor(192, 192, 255) &&
+                dropDown->palette().color(QPalette::Base) == QColor(58, 58, 58));
+        w->cboYear->hidePopup();
         QVERIFY(w->txtName->text().isEmpty() && !w->findChild<QAction*>("mnuMakeMoneyOnline")->isEnabled());
     }
 
