@@ -68,8 +68,11 @@ test-asan: deps
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS) -LE desktops
 
-# Start-up time and memory against a minimal Qt window, and the main road in-process.
+# Start-up time, memory and instructions against minimal Qt windows, and the main road
+# in-process; callgrind counts the instructions.
+BENCH_PACKAGES := valgrind dbus
 bench: build
+	@$(MAKE) deps PACKAGES="$(PACKAGES) $(BENCH_PACKAGES)"
 	@cmake --build $(BUILD) -j $(JOBS) --target minimal_window bench_mainroad startup_bench
 	@bench/run.sh $(BUILD)
 

@@ -26,7 +26,7 @@ void showZevodSignInResult()
         frmDisplay()->lblSignDesc->setText(*description);
     QLabel* sign = frmDisplay()->lblZevodSign;
     sign->setText(strZevodSign);
-    sign->adjustSize();
+    Look::growToFit(sign);
     // What a screen reader says of the window as it opens: the sign and its paragraph, which
     // a sighted user sees at once, though no label of them takes the focus.
     frmDisplay()->setAccessibleDescription(frmDisplay()->fraPowerSign->title() + QStringLiteral(": ") +

@@ -53,12 +53,7 @@ LinkLabel::LinkLabel(QWidget* parent, const char* name, const QRect& rect, const
     setReachable(true);
 }
 
-QSize LinkLabel::sizeHint() const
-{
-    return fontMetrics()
-        .boundingRect(QRect(0, 0, 2000, 2000), m_flags & ~(Qt::AlignVCenter | Qt::AlignHCenter), m_text)
-        .size();
-}
+QSize LinkLabel::sizeHint() const { return Look::oneLineSize(fontMetrics(), Qt::Alignment(m_flags), m_text); }
 
 void LinkLabel::growToFit()
 {

@@ -2,6 +2,7 @@
 
 #include "IconPixels.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QImage>
@@ -58,11 +59,25 @@ QLabel* Look::label(QWidget* parent, const char* name, const QRect& rect, const 
     label->setText(text);
     label->setGeometry(rect);
     if (size == GrowsToFit) {
-        label->adjustSize();
+        growToFit(label);
     } else {
         label->setWordWrap(true);
     }
     return label;
+}
+
+// QLabel's size hint, for plain text that does not wrap: the text's bounding box, left
+// aligned. QLabel measures it three times over, for its size and minimum size hints; once
+// is enough, and at start-up it is the cost of a font.
+QSize Look::oneLineSize(const QFontMetrics& metrics, Qt::Alignment alignment, const QString& text)
+{
+    const int flags = int(alignment & ~(Qt::AlignVCenter | Qt::AlignHCenter)) | Qt::TextExpandTabs;
+    return metrics.boundingRect(QRect(0, 0, 2000, 2000), flags, text).size();
+}
+
+void Look::growToFit(QLabel* label)
+{
+    label->resize(oneLineSize(label->fontMetrics(), label->alignment(), label->text()));
 }
 
 QGroupBox* Look::titledFrame(QWidget* parent, const char* name, const QRect& rect, const QString& title,

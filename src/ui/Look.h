@@ -47,6 +47,11 @@ QLabel* label(QWidget* parent, const char* name, const QRect& rect, const QStrin
               const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop,
               LabelSize size = FixedWrapped);
 
+// The size of a text on one line, as a label that does not wrap takes it.
+QSize oneLineSize(const QFontMetrics& metrics, Qt::Alignment alignment, const QString& text);
+// Gives a label that does not wrap the size of its text, keeping its top left corner.
+void growToFit(QLabel* label);
+
 // A frame with its title in lilac.
 QGroupBox* titledFrame(QWidget* parent, const char* name, const QRect& rect, const QString& title,
                        const QFont& font);
