@@ -63,19 +63,21 @@ private slots:
     }
 
     // Clicked by a press and a release on it, by Enter and Space; not when the mouse left it
-    // before the release. A screen reader sees a link it can press.
+    // before the release. It shows when it has the focus. A screen reader sees a link it can press.
     void aLinkLabel()
     {
         QWidget parent;
         LinkLabel link(&parent, "link", QRect(10, 10, 100, 20), "Click here", 9, Qt::AlignLeft);
-        parent.show();
+        activated(&parent);
         QSignalSpy clicks(&link, &LinkLabel::clicked);
         QTest::mouseClick(&link, Qt::LeftButton);
         QTest::mousePress(&link, Qt::LeftButton);
         QTest::mouseRelease(&link, Qt::LeftButton, {}, QPoint(150, 5)); // dragged away
         QTest::mouseClick(&link, Qt::RightButton);
         QCOMPARE(clicks.size(), 1);
-        link.setFocus();
+        const QImage unfocused = link.grab().toImage();
+        QTest::keyClick(&parent, Qt::Key_Tab);
+        QVERIFY(link.hasFocus() && link.grab().toImage() != unfocused); // reached by Tab, it shows the focus
         QTest::keyClick(&link, Qt::Key_Return);
         QTest::keyClick(&link, Qt::Key_Space);
         QTest::keyClick(&link, Qt::Key_A);
