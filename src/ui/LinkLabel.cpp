@@ -41,7 +41,7 @@ QAccessibleInterface* linkLabelAccessible(const QString& className, QObject* obj
 
 LinkLabel::LinkLabel(QWidget* parent, const char* name, const QRect& rect, const QString& text, double points,
                      Qt::Alignment alignment)
-    : QWidget(parent), m_text(text), m_flags(int(alignment) | Qt::TextWordWrap | Qt::TextExpandTabs)
+    : QWidget(parent), m_text(text), m_alignment(alignment)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(linkLabelAccessible), true);
     Q_UNUSED(factoryInstalled);
@@ -53,12 +53,10 @@ LinkLabel::LinkLabel(QWidget* parent, const char* name, const QRect& rect, const
     setReachable(true);
 }
 
-QSize LinkLabel::sizeHint() const { return Look::oneLineSize(fontMetrics(), Qt::Alignment(m_flags), m_text); }
-
 void LinkLabel::growToFit()
 {
-    m_flags &= ~Qt::TextWordWrap;
-    resize(sizeHint());
+    m_wraps = false;
+    resize(Look::oneLineSize(fontMetrics(), m_alignment, m_text));
 }
 
 void LinkLabel::setReachable(bool reachable) { setFocusPolicy(reachable ? Qt::TabFocus : Qt::NoFocus); }
@@ -94,8 +92,9 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
 void LinkLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    style()->drawItemText(&painter, contentsRect(), m_flags | Qt::TextForceLeftToRight, palette(),
-                          isEnabled(), m_text, foregroundRole());
+    const int flags =
+        int(m_alignment) | (m_wraps ? Qt::TextWordWrap : 0) | Qt::TextExpandTabs | Qt::TextForceLeftToRight;
+    style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), m_text, foregroundRole());
     if (!hasFocus())
         return;
     QStyleOptionFocusRect option;

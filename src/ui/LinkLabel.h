@@ -15,7 +15,6 @@ public:
               Qt::Alignment alignment);
 
     QString text() const { return m_text; }
-    QSize sizeHint() const override;
     // Drops the wrapping and takes the size of the text, keeping the top left corner.
     void growToFit();
     // Whether Tab stops here; a link hidden behind another is not reachable.
@@ -32,6 +31,7 @@ protected:
 
 private:
     QString m_text;
-    int m_flags; // alignment and wrapping, as for QPainter::drawText
+    Qt::Alignment m_alignment;
+    bool m_wraps = true;
     bool m_pressed = false;
 };
