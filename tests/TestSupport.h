@@ -3,9 +3,11 @@
 // Shared by the widget tests: records every message box (answering it without a screen)
 // and every web address the program opens, and resets the program's windows between tests.
 
+#include "app/FrmExitScreen.h"
 #include "app/Program.h"
 #include "display/FrmDisplay.h"
 #include "entry/FrmMain.h"
+#include "links/FrmAbout.h"
 #include "ui/Forms.h"
 #include "ui/MsgBox.h"
 
@@ -110,4 +112,17 @@ inline FrmDisplay* requestSign(const QString& day, const QString& month, const Q
     w->cboYear->setCurrentText(year);
     QTest::mouseClick(w->cmdNext, Qt::LeftButton);
     return isLoaded<FrmDisplay>() ? activated(frmDisplay()) : nullptr;
+}
+
+// One of the program's windows by name, shown and active: the result window after a
+// request, the About window over the entry window.
+inline QWidget* shownWindow(const QString& name)
+{
+    if (name == "frmDisplay")
+        return requestSign("1", "May", "1990");
+    if (name == "frmExitScreen")
+        return activated(frmExitScreen());
+    if (name == "frmAbout")
+        return activated(new FrmAbout(frmMain())); // freed with the entry window
+    return activated(frmMain());
 }

@@ -146,9 +146,7 @@ private slots:
     {
         QFETCH(QString, window);
         QFETCH(QStringList, order);
-        QWidget* w = window == "frmMain"      ? activated(frmMain())
-                     : window == "frmDisplay" ? static_cast<QWidget*>(requestSign("1", "May", "1960"))
-                                              : leave();
+        QWidget* w = shownWindow(window);
         QStringList seen;
         for (int i = 0; i < order.size(); ++i, QTest::keyClick(w->focusWidget(), Qt::Key_Tab))
             seen << w->focusWidget()->objectName();

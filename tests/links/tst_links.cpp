@@ -1,7 +1,5 @@
 #include "TestSupport.h"
 
-#include "app/FrmExitScreen.h"
-#include "links/FrmAbout.h"
 #include "links/Promotions.h"
 #include "ui/LinkLabel.h"
 
@@ -19,16 +17,6 @@ class TestLinks : public QObject
 {
     Q_OBJECT
     Recorder rec;
-
-    static QWidget* window(const QString& which)
-    {
-        if (which == "frmExitScreen")
-            return activated(frmExitScreen());
-        if (which == "frmAbout")
-            return activated(new FrmAbout(frmMain())); // freed with the entry window
-        return which == "frmMain" ? static_cast<QWidget*>(activated(frmMain()))
-                                  : requestSign("1", "May", "1990");
-    }
 
 private slots:
     void init() { rec.reset(); }
@@ -63,7 +51,7 @@ private slots:
         QFETCH(QString, window);
         QFETCH(QString, control);
         QFETCH(QString, address);
-        QWidget* w = this->window(window);
+        QWidget* w = shownWindow(window);
         if (auto* label = w->findChild<QWidget*>(control)) {
             label->raise(); // the offers lie on each other
             QTest::mouseClick(label, Qt::LeftButton);
@@ -109,7 +97,7 @@ private slots:
     {
         QFETCH(QString, window);
         QFETCH(int, key);
-        QWidget* w = this->window(window);
+        QWidget* w = shownWindow(window);
         bool ran = false;
         onNextModal(this, [&](QWidget* modal) {
             auto* about = qobject_cast<FrmAbout*>(modal);
