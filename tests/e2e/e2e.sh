@@ -40,8 +40,9 @@ check "the second copy's message is above the exit screen and active" \
     eval 'wait_until 2 stacked_above "$box" "$exit_id" && [ "$(xdotool getactivewindow)" = "$box" ]'
 xdotool key Return; wait_exit $second
 check "Enter ends the second copy with status 0" [ "$STATUS" = 0 ]
-check "the first copy keeps its window where it was, and the settings" \
-    [ "$(windows)" = 1 -a "$(geometry "$exit_id")" = "$place" -a "$(md5sum < "$settings_file")" = "$stored" ]
+kept() { local now="$(windows) windows at $(geometry "$exit_id"), settings $(md5sum < "$settings_file")"
+    [ "$now" = "1 windows at $place, settings $stored" ] || { echo "  was at $place, settings $stored; now $now"; false; }; }
+check "the first copy keeps its window where it was, and the settings" kept
 xdotool windowmove "$exit_id" 200 300; sleep 0.5
 click_at "$exit_id" 300 249; sleep 0.3 # into txtEmail
 xdotool key space
