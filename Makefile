@@ -5,7 +5,7 @@ PACKAGES := build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev li
             fonts-dejavu-core xvfb xauth xdotool openbox x11-utils \
             desktop-file-utils appstream dpkg-dev \
             python3 \
-            imagemagick clang libclang-rt-14-dev libx11-dev \
+            imagemagick clang libclang-rt-dev libx11-dev \
             weston xwayland qt6-wayland libglib2.0-bin wmctrl
 # What `make test-desktops` adds: GNOME's and KDE's compositors, with KDE's window frames,
 # and the Orca screen reader with its speech server.
@@ -17,7 +17,7 @@ BUILD    ?= build
 JOBS     ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-desktops goldens test-asan fuzz bench package screenshots clean format
+.PHONY: all deps deps-all configure build run test test-desktops test-debian13 goldens test-asan fuzz bench package screenshots clean format
 
 all: build
 
@@ -31,6 +31,10 @@ deps:
 	  $$SUDO apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+
+# Both lists: what a machine that runs every suite needs.
+deps-all:
+	@$(MAKE) deps PACKAGES="$(PACKAGES) $(DESKTOP_PACKAGES)"
 
 configure: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS) >/dev/null
@@ -50,8 +54,13 @@ test: build
 
 # The end-to-end test under mutter and KWin, each nested in Xvfb, and with Orca.
 test-desktops: build
-	@$(MAKE) deps PACKAGES="$(PACKAGES) $(DESKTOP_PACKAGES)"
+	@$(MAKE) deps-all
 	@cd $(BUILD) && ctest --output-on-failure -L desktops
+
+# The same two suites on Debian 13 (SUITE=testing: Debian testing), in a root made once with
+# debootstrap under /var/cache/quorvex/roots and reused.
+test-debian13:
+	@scripts/debian-root.sh test test-desktops
 
 # Rewrites the golden images of every window from what the program draws now; look at each
 # changed one before committing it.
@@ -97,7 +106,7 @@ fuzz: deps
 # Reproducible: every time stamp in it is the last commit's, so two builds of one commit give
 # the same bytes.
 package: build
-	@cd $(BUILD) && SOURCE_DATE_EPOCH=$$(git -C $(CURDIR) log -1 --format=%ct) cpack -G DEB >/dev/null && \
+	@cd $(BUILD) && SOURCE_DATE_EPOCH=$${SOURCE_DATE_EPOCH:-$$(git -C $(CURDIR) log -1 --format=%ct)} cpack -G DEB >/dev/null && \
 	  ls $(CURDIR)/$(BUILD)/*.deb
 
 # PNG screenshots of every window, taken from the real program under Xvfb.

@@ -59,7 +59,9 @@ int main(int, char**)
         qt_message_output(m.type, QMessageLogContext(m.file, m.line, m.function, m.category), m.text);
     setUpApplication();
     StartProgram();
-    const int status = app.exec();
+    // A second copy has quit at the guard already, before there was a loop to end.
+    const int status = quitUnderWay() ? 0 : app.exec();
     releaseLock();
+    freeWindows();
     return status;
 }

@@ -39,6 +39,10 @@ public:
         QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
         answerMessages();
         QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
+        catchProcessEnd();
+    }
+    void catchProcessEnd()
+    {
         setProcessEnd([this](int) { ++processEnds; });
     }
 

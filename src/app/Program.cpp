@@ -18,8 +18,6 @@
 #include <QSysInfo>
 #include <cerrno>
 #include <csignal>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -164,6 +162,15 @@ void QuitProgram()
         quitting = false;
         return;
     }
-    std::fflush(nullptr);
-    std::exit(0);
+    // The run ends where it began, in main: the event loop (every nested one too) returns,
+    // and the windows are freed there while Qt is still whole.
+    QCoreApplication::exit(0);
+}
+
+void freeWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    while (!QApplication::topLevelWidgets().isEmpty())
+        delete QApplication::topLevelWidgets().constFirst();
+    Forms::clear();
 }

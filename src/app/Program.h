@@ -14,9 +14,14 @@ void setUpApplication();
 // window is showing (or, in a second copy, never).
 void StartProgram();
 
-// Closes every loaded window and ends the process with status 0. Never returns; a call made
-// while a quit is already under way changes nothing.
+// Closes every loaded window, releases the lock and ends the event loop with status 0, so
+// that main returns; nothing after the call runs in the loop. A call made while a quit is
+// already under way changes nothing.
 void QuitProgram();
+
+// What main does once the event loop has returned, before the application object goes: the
+// windows still waiting to be deleted, and any other, are deleted while Qt is whole.
+void freeWindows();
 
 bool quitUnderWay();
 

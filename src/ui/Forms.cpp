@@ -19,6 +19,8 @@ void Forms::add(QWidget* form)
 
 void Forms::remove(QWidget* form) { registry().removeAll(form); }
 
+void Forms::clear() { registry().clear(); }
+
 QList<QWidget*> Forms::loaded() { return registry(); }
 
 QWidget* Forms::owner()

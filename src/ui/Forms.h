@@ -14,6 +14,8 @@ void add(QWidget* form);
 // valid until control returns to the event loop.
 void remove(QWidget* form);
 QList<QWidget*> loaded();
+// Forgets every window, once they are all deleted at the end of the run.
+void clear();
 
 // The window that a message box or dialog speaks for, and so is owned by: the modal window
 // in front, else the active window, else the shown window that stays above the others,

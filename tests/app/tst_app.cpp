@@ -130,6 +130,34 @@ private slots:
         QVERIFY(Forms::loaded().isEmpty() && rec.opened.isEmpty() && rec.messages.isEmpty());
     }
 
+    // The run's real end: the event loop returns 0 and main frees every window while Qt is
+    // whole, so none is left to Qt's own clean-up after main. Ending the process from inside
+    // the loop instead fails here rather than passing silently.
+    void quitReturnsFromTheLoopAndFreesEveryWindow()
+    {
+        static bool inLoop = false;
+        static const int registered = std::atexit([] {
+            if (inLoop) {
+                std::fputs("FAIL: the process ended inside the event loop\n", stderr);
+                std::_Exit(3);
+            }
+        });
+        Q_UNUSED(registered);
+        QTest::mouseClick(requestSign("1", "May", "1960")->cmdExit, Qt::LeftButton);
+        FrmExitScreen* x = activated(frmExitScreen());
+        QVERIFY(x);
+        setProcessEnd(nullptr);
+        QTimer::singleShot(0, x, [x] { QTest::mouseClick(x->cmdClose, Qt::LeftButton); });
+        inLoop = true;
+        const int status = QCoreApplication::exec();
+        inLoop = false;
+        rec.catchProcessEnd();
+        QCOMPARE(status, 0);
+        QVERIFY2(Forms::loaded().isEmpty(), "a window is still loaded after the quit");
+        freeWindows();
+        QCOMPARE(QApplication::topLevelWidgets().size(), 0);
+    }
+
     // Tab goes round each window's controls, from where the focus is as the window opens.
     void tabOrder_data()
     {
