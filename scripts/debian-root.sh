@@ -30,6 +30,8 @@ inside() {
   unshare --mount --pid --fork --propagation private -- bash -c '
     set -e
     root=$1; shift
+    # A mount point, so that namespaces made inside can change its propagation.
+    mount --rbind "$root" "$root"
     mount -t proc proc "$root/proc"
     mount --rbind /dev "$root/dev"
     mount -t tmpfs tmpfs "$root/dev/shm"

@@ -26,7 +26,7 @@ xdotool key Escape
 sleep 0.3
 xdotool key Return
 sleep 0.5
-exit_id=$(xdotool search --onlyvisible --name '^Quorvex v1\.0$' | head -1)
+exit_id=$(program_windows "$WINDOW" | head -1)
 xdotool windowactivate --sync "$exit_id"
 sleep 0.6; import -window "$exit_id" -frame "$OUT/exit-screen.png"; echo "$OUT/exit-screen.png"
 xdotool key alt+x

@@ -98,11 +98,14 @@ summary() { echo "$passed passed, $failed failed"; [ "$failed" -eq 0 ]; }
 # The program's windows: captions "Quorvex v1.0", message boxes "Quorvex".
 WINDOW='^Quorvex v1\.0$'
 BOX='^Quorvex$'
-count_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
+# Only the program's own windows (its window class), never a frame that a window manager
+# draws with a client of its own and the program's title (mutter 48 does).
+program_windows() { xdotool search --all --onlyvisible --class '^Quorvex$' --name "$1" 2>/dev/null; }
+count_windows() { program_windows "$1" | wc -l; }
 windows() { count_windows "$WINDOW"; }
 boxes() { count_windows "$BOX"; }
 # Prints the id of a shown window whose title matches $1 and that is not $2; fails if none.
-shown_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | grep -vx "$2" | head -1 | grep .; }
+shown_window() { program_windows "$1" | grep -vx "$2" | head -1 | grep .; }
 # Waits up to 10 s for such a window; prints its id.
 wait_window() { wait_until 10 shown_window "$1" "${2:-none}"; }
 # Waits up to 10 s until the command's count reaches $2.
@@ -145,8 +148,18 @@ stacked_above() {
 }
 # Closes window $1 as its close box does: the window manager asks the program to close it.
 close_window() { wmctrl -i -c "$1"; }
-# Activates a window and types keys into it through XTEST, as a keyboard does.
-press() { xdotool windowactivate --sync "$1" 2>/dev/null; sleep 0.2; shift; xdotool key "$@"; }
+# Activates a window and types keys into it through XTEST, as a keyboard does: once the
+# window is active and the program's guard against keys that come right after a window
+# appears or becomes active (the double-click interval, 400 ms) has run out, so that no key
+# is lost to it. A window that never becomes active fails the step with a message.
+active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+press() {
+    active "$1" || xdotool windowactivate "$1" 2>/dev/null
+    wait_until 5 active "$1" || { echo "  press: window $1 did not become active"; return 1; }
+    sleep 0.5
+    shift
+    xdotool key "$@"
+}
 # Clicks $4 times (1 if not given) at x $2, y $3 of window $1's client area; a negative y
 # counts from its bottom.
 click_at() {

@@ -10,6 +10,7 @@
 #include "ui/Placement.h"
 #include "ui/Policy.h"
 #include "ui/Random.h"
+#include "ui/Speech.h"
 #include "ui/Texts.h"
 
 #include <QAccessibleWidget>
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 using namespace modTellAFriend;
 
@@ -107,6 +109,10 @@ void FrmExitScreen::showEvent(QShowEvent* event)
         QAccessibleEvent born(control, QAccessible::ObjectCreated);
         QAccessible::updateAccessibility(&born);
     }
+    // The screen comes up without taking the focus, so nothing tells the screen reader to
+    // speak of it: it is announced, with the message it shows.
+    QTimer::singleShot(0, this,
+                       [this] { announce(this, windowTitle() + QStringLiteral(". ") + Label2->text()); });
 }
 
 FrmExitScreen::FrmExitScreen()

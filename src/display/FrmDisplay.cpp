@@ -9,14 +9,17 @@
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/Policy.h"
+#include "ui/Speech.h"
 #include "ui/Texts.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 
 FrmDisplay* frmDisplay() { return Forms::instance<FrmDisplay>(); }
 
@@ -28,7 +31,8 @@ void showZevodSignInResult()
     sign->setText(strZevodSign);
     Look::growToFit(sign);
     // What a screen reader says of the window as it opens: the sign and its paragraph, which
-    // a sighted user sees at once, though no label of them takes the focus.
+    // a sighted user sees at once, though no label of them takes the focus. Screen readers
+    // of Qt before 6.8 read it from the description; later ones hear it announced.
     frmDisplay()->setAccessibleDescription(frmDisplay()->fraPowerSign->title() + QStringLiteral(": ") +
                                            strZevodSign + QStringLiteral(". ") +
                                            frmDisplay()->lblSignDesc->text());
@@ -113,3 +117,20 @@ void FrmDisplay::cmdExit_Click()
 }
 void FrmDisplay::mnuFileBack_Click() { cmdBack_Click(); }
 void FrmDisplay::mnuExit_Click() { cmdExit_Click(); }
+
+void FrmDisplay::showEvent(QShowEvent* event)
+{
+    MainForm::showEvent(event);
+    m_signToSay = true;
+}
+
+// The sign is said once the window is active and the screen reader has said where the focus
+// is, which would otherwise cut it short.
+bool FrmDisplay::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && m_signToSay) {
+        m_signToSay = false;
+        QTimer::singleShot(0, this, [this] { announce(this, accessibleDescription()); });
+    }
+    return MainForm::event(event);
+}

@@ -32,9 +32,15 @@ public:
     void cmdBack_Click();
     void cmdExit_Click();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+
 private:
     void mnuFileBack_Click();
     void mnuExit_Click();
+
+    bool m_signToSay = false;
 };
 
 // The program-wide result window, created on first touch.

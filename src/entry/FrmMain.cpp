@@ -10,6 +10,7 @@
 #include "ui/Look.h"
 #include "ui/MsgBox.h"
 #include "ui/Policy.h"
+#include "ui/Speech.h"
 #include "ui/Texts.h"
 
 #include <QAction>
@@ -35,10 +36,12 @@ QComboBox* picker(QWidget* parent, const char* name, const QRect& rect, const ch
     list->setObjectName(QLatin1String(name));
     list->setGeometry(rect);
     list->setAccessibleName(QLatin1String(accessibleName));
-    // Screen readers do not say a closed list's value on their own; its description carries
-    // it, read with the name and again whenever it changes.
-    QObject::connect(list, &QComboBox::currentTextChanged, list,
-                     [list](const QString& value) { list->setAccessibleDescription(value); });
+    // Before Qt 6.5 screen readers did not hear a closed list's value; its description
+    // carries it there, read with the name and again whenever it changes. Later Qt says the
+    // value itself, and a description would say it twice.
+    if (!listsSpeakTheirValue())
+        QObject::connect(list, &QComboBox::currentTextChanged, list,
+                         [list](const QString& value) { list->setAccessibleDescription(value); });
     QPalette palette = list->palette();
     for (auto role : {QPalette::Button, QPalette::Base, QPalette::Window})
         palette.setColor(role, Look::dark);

@@ -80,8 +80,9 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 void LinkLabel::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
+    // The keypad's Enter comes with the keypad modifier, and is Enter all the same.
     if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
-        event->modifiers() == Qt::NoModifier) {
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         event->accept();
         emit clicked();
         return;

@@ -65,6 +65,44 @@ private slots:
         QVERIFY(w->isVisible() && !(check && check->isChecked()));
     }
 
+    // A link reached by Tab opens its page with Return, the keypad's Enter or Space, and the
+    // window stays; a modified key is no press.
+    void keysOnAFocusedLink_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QTestEventList>("keys");
+        QTest::addColumn<QStringList>("opened");
+        const auto keys = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QTestEventList list;
+            list.addKeyClick(key, modifiers);
+            return list;
+        };
+        const QString softwares = "http://www.harrowfen.com/harrowfensoftwares";
+        // clang-format off
+        QTest::newRow("entry, Return")              << "frmMain"       << "Label61"     << keys(Qt::Key_Return)                      << QStringList{home};
+        QTest::newRow("entry, keypad Enter")        << "frmMain"       << "Label61"     << keys(Qt::Key_Enter, Qt::KeypadModifier)   << QStringList{home};
+        QTest::newRow("entry, Space")               << "frmMain"       << "Label61"     << keys(Qt::Key_Space)                       << QStringList{home};
+        QTest::newRow("entry, Ctrl+Space")          << "frmMain"       << "Label61"     << keys(Qt::Key_Space, Qt::ControlModifier)  << QStringList{};
+        QTest::newRow("result, keypad Enter")       << "frmDisplay"    << "Label61"     << keys(Qt::Key_Enter, Qt::KeypadModifier)   << QStringList{home};
+        QTest::newRow("exit screen, keypad Enter")  << "frmExitScreen" << "lblGoToHome" << keys(Qt::Key_Enter, Qt::KeypadModifier)   << QStringList{softwares};
+        // clang-format on
+    }
+    void keysOnAFocusedLink()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(QTestEventList, keys);
+        QFETCH(QStringList, opened);
+        QWidget* w = shownWindow(window);
+        QVERIFY2(w, qPrintable(window + " did not come"));
+        QWidget* link = w->findChild<QWidget*>(control);
+        link->setFocus();
+        keys.simulate(link);
+        QCOMPARE(rec.opened, opened);
+        QVERIFY2(w->isVisible(), "the window was left");
+    }
+
     void coBrandRule()
     {
         const float justBelow1 = std::nextafter(1.0f, 0.0f);

@@ -10,6 +10,7 @@
 #include "links/Promotions.h"
 
 #include <QDir>
+#include <QVersionNumber>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -19,12 +20,31 @@ class TestGoldens : public QObject
     Q_OBJECT
     Recorder rec;
 
+    // Where Qt draws a window differently (a frame's top edge, a message box's icon), a
+    // folder named after its minor version holds that window's golden; the others are
+    // shared with Qt 6.4's, in the folder itself.
+    static QString goldenFor(const QString& name, bool forWriting)
+    {
+        const QString shared = QStringLiteral(GOLDEN_DIR "/") + name + ".png";
+        const QVersionNumber qt = QVersionNumber::fromString(QLatin1String(qVersion()));
+        if (qt.majorVersion() == 6 && qt.minorVersion() == 4)
+            return shared;
+        const QString own = QStringLiteral(GOLDEN_DIR "/%1.%2/").arg(qt.majorVersion()).arg(qt.minorVersion()) +
+                            name + ".png";
+        return forWriting || QFile::exists(own) ? own : shared;
+    }
+
     static void compare(QWidget* window, const QString& name)
     {
+        QVERIFY2(window, qPrintable(name + ": no window to compare"));
         const QImage actual = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QString golden = QStringLiteral(GOLDEN_DIR "/") + name + ".png";
+        const QString golden = goldenFor(name, false);
         if (qEnvironmentVariableIsSet("QUORVEX_WRITE_GOLDENS")) {
-            QVERIFY(actual.save(golden));
+            const QString mine = goldenFor(name, true);
+            if (mine != golden && QImage(golden).convertToFormat(QImage::Format_RGB32) == actual)
+                return; // drawn as in the shared folder
+            QVERIFY(QDir().mkpath(QFileInfo(mine).path()));
+            QVERIFY(actual.save(mine));
             return;
         }
         const QImage expected = QImage(golden).convertToFormat(QImage::Format_RGB32);
