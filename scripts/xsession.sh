@@ -100,7 +100,12 @@ WINDOW='^Quorvex v1\.0$'
 BOX='^Quorvex$'
 # Only the program's own windows (its window class), never a frame that a window manager
 # draws with a client of its own and the program's title (mutter 48 does).
-program_windows() { xdotool search --all --onlyvisible --class '^Quorvex$' --name "$1" 2>/dev/null; }
+program_windows() {
+    local w
+    for w in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+        xprop -id "$w" WM_CLASS 2>/dev/null | grep -q '"Quorvex", "Quorvex"$' && echo "$w"
+    done
+}
 count_windows() { program_windows "$1" | wc -l; }
 windows() { count_windows "$WINDOW"; }
 boxes() { count_windows "$BOX"; }

@@ -1,7 +1,10 @@
+#include "Startup.h"
 #include "app/Program.h"
+#include "app/SingleCopyLock.h"
 #include "ui/Platform.h"
 
 #include <QApplication>
+#include <csignal>
 #include <cstdio>
 #include <unistd.h>
 
@@ -63,5 +66,10 @@ int main(int, char**)
     const int status = quitUnderWay() ? 0 : app.exec();
     releaseLock();
     freeWindows();
+    // Ended by a signal: the process ends by it too, as it would have without a handler.
+    if (const int signal = endingSignal()) {
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+    }
     return status;
 }

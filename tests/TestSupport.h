@@ -3,8 +3,10 @@
 // Shared by the widget tests: records every message box (answering it without a screen)
 // and every web address the program opens, and resets the program's windows between tests.
 
+#include "Startup.h"
 #include "app/FrmExitScreen.h"
 #include "app/Program.h"
+#include "app/SingleCopyLock.h"
 #include "display/FrmDisplay.h"
 #include "entry/FrmMain.h"
 #include "links/FrmAbout.h"

@@ -1,25 +1,14 @@
 #include "Program.h"
 
-#include "Settings.h"
-#include "UpdateReminder.h"
-#include "entry/FrmMain.h"
-#include "links/Promotions.h"
+#include "SingleCopyLock.h"
 #include "ui/Forms.h"
-#include "ui/Look.h"
-#include "ui/MsgBox.h"
-#include "ui/Platform.h"
 #include "ui/Policy.h"
-#include "ui/Random.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QLockFile>
-#include <QStandardPaths>
-#include <QSysInfo>
-#include <cerrno>
-#include <csignal>
-#include <cstring>
+#include <QSocketNotifier>
 #ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/socket.h>
 #include <unistd.h>
 #endif
 
@@ -27,6 +16,7 @@ namespace
 {
 
 bool quitting = false;
+int endedBy = 0;
 
 std::function<void(int)>& processEnd()
 {
@@ -34,109 +24,48 @@ std::function<void(int)>& processEnd()
     return end;
 }
 
-// Whether the process that wrote a lock file still runs. Where that cannot be told, it does.
-bool ownerAlive(const QLockFile& lock)
-{
-    qint64 pid = 0;
-    QString host, application;
-    if (!lock.getLockInfo(&pid, &host, &application) || pid <= 0)
-        return true;
 #ifdef Q_OS_UNIX
-    if (host.isEmpty() || host == QSysInfo::machineHostName())
-        return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
-#endif
-    return true;
-}
+// The handler's end and the event loop's end of a socket pair: the handler writes the
+// signal's number, the one thing it may safely do, and the loop reads it.
+int signalSockets[2] = {-1, -1};
 
-QLockFile* lock = nullptr;
-// The lock file's name for the signal handler, which can call only async-signal-safe
-// functions; empty while this copy does not hold the lock.
-char heldLockPath[4096];
-
-#ifdef Q_OS_UNIX
-// Ended by a signal (the session ending, Ctrl+C in a terminal): the lock goes, then the
-// signal does what it does by default.
-void endedBySignal(int signal)
+void writeSignal(int signal)
 {
-    if (heldLockPath[0])
-        ::unlink(heldLockPath);
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
+    const char number = static_cast<char>(signal);
+    const ssize_t written = ::write(signalSockets[0], &number, 1);
+    Q_UNUSED(written); // a full pair already holds a signal to quit by
 }
 #endif
-
-void holdLock()
-{
-    const QByteArray path = QFile::encodeName(lock->fileName());
-    if (path.size() >= static_cast<qsizetype>(sizeof heldLockPath))
-        return;
-    std::memcpy(heldLockPath, path.constData(), path.size() + 1);
-#ifdef Q_OS_UNIX
-    for (int signal : {SIGTERM, SIGINT, SIGHUP})
-        std::signal(signal, endedBySignal);
-#endif
-}
 
 } // namespace
 
-void releaseLock()
+void watchEndingSignals()
 {
-    heldLockPath[0] = '\0';
-    if (lock)
-        lock->unlock();
-}
-
-bool anotherCopyRunning()
-{
-    if (!lock) {
-        QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        if (folder.isEmpty())
-            folder = QDir::tempPath();
-        lock = new QLockFile(folder + QLatin1Char('/') + applicationName() + QStringLiteral(".lock"));
-        // Stale when the process that wrote it is gone, however young the file is.
-        lock->setStaleLockTime(0);
-        lock->tryLock(0);
-        // QLockFile clears a stale lock only when it can write a second file, which a full
-        // disk refuses. A lock whose writer is gone means no other copy runs all the same.
-        if (lock->error() == QLockFile::LockFailedError && !ownerAlive(*lock)) {
-            lock->removeStaleLockFile();
-            lock->tryLock(0);
-        }
-        if (lock->isLocked())
-            holdLock();
-    }
-    return lock->error() == QLockFile::LockFailedError;
-}
-
-void setUpApplication()
-{
-    QApplication::setStyle(Look::createStyle());
-    // Every window and message box has the program's icon, also a box with no window under it.
-    QGuiApplication::setWindowIcon(Look::programIcon());
-    // The class of every window; the desktop entry's StartupWMClass names it.
-    QCoreApplication::setApplicationName(QStringLiteral("Quorvex"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.harrowfen.Quorvex"));
-    QApplication::setQuitOnLastWindowClosed(false);
-    keepFixedSizeWindowsFixed();
-}
-
-void StartProgram()
-{
-    bool refused = false;
-    runStep([&] {
-        if (anotherCopyRunning()) {
-            refused = true;
-            MsgBox(QStringLiteral("Application is already running"), QMessageBox::Information);
+#ifdef Q_OS_UNIX
+    if (signalSockets[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalSockets) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] {
+        char number = 0;
+        if (::read(signalSockets[1], &number, 1) == 1 && !endedBy) {
+            endedBy = number;
             QuitProgram();
         }
     });
-    if (refused)
-        return;
-    runStep(Randomize);
-    runStep(RunUpdateReminder);
-    runStep([] { frmMain()->show(); });
-    runStep([] { CoBrand_Randomize(frmMain()->lblCobrand, frmMain()->lblFullBrand); });
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        struct sigaction inherited = {};
+        if (::sigaction(signal, nullptr, &inherited) == 0 && inherited.sa_handler == SIG_IGN)
+            continue;
+        struct sigaction action = {};
+        action.sa_handler = writeSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        ::sigaction(signal, &action, nullptr);
+    }
+#endif
 }
+
+int endingSignal() { return endedBy; }
 
 bool quitUnderWay() { return quitting; }
 
@@ -144,6 +73,7 @@ void setProcessEnd(std::function<void(int)> end)
 {
     processEnd() = std::move(end);
     quitting = false;
+    endedBy = 0;
 }
 
 void QuitProgram()

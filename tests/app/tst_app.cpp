@@ -48,7 +48,8 @@ private slots:
     // A second copy: the message, the end, and nothing read or written.
     void anotherCopyEndsAtTheGuard()
     {
-        QLockFile first(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/tst_app.lock");
+        QLockFile first(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+                        "/tst_app-single-copy.lock");
         QVERIFY(first.tryLock(0));
         StartProgram();
         QCOMPARE(rec.texts(), QStringList{"Application is already running"});

@@ -56,7 +56,7 @@ press "$box" Return; sleep 0.3
 check "process runs while the exit screen shows" kill -0 $first
 press "$exit_id" alt+x; wait_exit $first
 check "E&xit on the exit screen ends the process with status 0" [ "$STATUS" = 0 ]
-check "the program releases its single-copy lock when it ends" [ ! -e "$XDG_RUNTIME_DIR/Quorvex.lock" ]
+check "the program releases its single-copy lock when it ends" [ ! -e "$XDG_RUNTIME_DIR/Quorvex-single-copy.lock" ]
 
 # --- two quick Enters press one button
 launch; again=$LAUNCHED

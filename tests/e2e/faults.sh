@@ -55,6 +55,27 @@ xdotool key alt+d; sleep 0.8                         # Donate
 check "without xdg-open links do nothing and the program goes on" \
     eval '[ "$(windows)" = 1 ] && [ "$(boxes)" = 0 ] && kill -0 $LAUNCHED'
 stop_all
+# --- signals: SIGTERM and SIGHUP end the run through its own quit, the lock goes, and the
+# status says which signal it was; a signal the program was started ignoring (nohup's
+# SIGHUP, SIGINT for a job started in the background, as launch does) leaves it running
+lock_file=$XDG_RUNTIME_DIR/Quorvex-single-copy.lock
+ended_by() {
+    launch; wait_count windows 1 || return 1
+    kill -"$1" "$LAUNCHED"; wait_exit "$LAUNCHED"
+    [ "$STATUS" = "$2" ] && [ ! -e "$lock_file" ] || { echo "  status $STATUS, lock left: $(ls "$lock_file" 2>&1)"; return 1; }
+}
+check "SIGTERM ends the run, status 143, lock released" ended_by TERM 143
+check "SIGHUP ends the run, status 129, lock released" ended_by HUP 129
+outlives() {
+    "$@" "$BIN" >/dev/null 2>&1 & LAUNCHED=$!; PIDS+=("$LAUNCHED")
+    wait_count windows 1 && kill -"$SIGNAL" "$LAUNCHED" && sleep 0.5 && kill -0 "$LAUNCHED" && [ -e "$lock_file" ]
+    local status=$?
+    stop_all
+    return $status
+}
+check "started with nohup, it outlives SIGHUP" eval 'SIGNAL=HUP outlives nohup'
+check "started in the background, it outlives SIGINT" eval 'SIGNAL=INT outlives env'
+
 # --- no display to open: one plain line naming it, and status 1 rather than an abort (the
 # lines for the other ways of having no display are in the widget tests)
 # Runs the program with the environment changes given; its stderr must be the line $1.

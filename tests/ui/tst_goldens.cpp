@@ -10,10 +10,10 @@
 #include "links/Promotions.h"
 
 #include <QDir>
-#include <QVersionNumber>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
+#include <QVersionNumber>
 
 class TestGoldens : public QObject
 {
@@ -29,8 +29,9 @@ class TestGoldens : public QObject
         const QVersionNumber qt = QVersionNumber::fromString(QLatin1String(qVersion()));
         if (qt.majorVersion() == 6 && qt.minorVersion() == 4)
             return shared;
-        const QString own = QStringLiteral(GOLDEN_DIR "/%1.%2/").arg(qt.majorVersion()).arg(qt.minorVersion()) +
-                            name + ".png";
+        const QString own =
+            QStringLiteral(GOLDEN_DIR "/%1.%2/").arg(qt.majorVersion()).arg(qt.minorVersion()) + name +
+            ".png";
         return forWriting || QFile::exists(own) ? own : shared;
     }
 
