@@ -107,6 +107,9 @@ program_windows() {
     done
 }
 count_windows() { program_windows "$1" | wc -l; }
+# Another program's shown window whose title matches $1, waited for up to 10 s.
+foreign_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep .; }
+wait_foreign_window() { wait_until 10 foreign_window "$1"; }
 windows() { count_windows "$WINDOW"; }
 boxes() { count_windows "$BOX"; }
 # Prints the id of a shown window whose title matches $1 and that is not $2; fails if none.

@@ -1,10 +1,17 @@
 #include "Settings.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <memory>
 #include <stdexcept>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace
 {
@@ -23,9 +30,48 @@ QString shifted(const QString& text, int by)
     return result;
 }
 
-QSettings* openStore()
+// The INI file, as QSettings names it for the user scope.
+QString storeFile()
 {
-    auto* store = new QSettings(QSettings::IniFormat, QSettings::UserScope, applicationName());
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
+           applicationName() + QStringLiteral(".ini");
+}
+
+// The store is opened only where that can neither hang nor reach what is not the user's: its
+// folder is the user's own and no one else may write to it (made private when it is new);
+// the file, when there, is a regular file of the user's (or the user's own link to one) of
+// at most 1 MiB, not a FIFO or a device; and the lock QSettings takes beside it can be had
+// within half a second, where QSettings would wait for it for ever.
+void checkStore(const QString& file)
+{
+    const QString folder = QFileInfo(file).path();
+    if (!QFileInfo::exists(folder)) {
+        QDir().mkpath(QFileInfo(folder).path());
+        QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+#ifdef Q_OS_UNIX
+    struct stat info;
+    const auto own = [&info] { return info.st_uid == ::getuid(); };
+    if (::lstat(QFile::encodeName(folder).constData(), &info) != 0 || !S_ISDIR(info.st_mode) || !own() ||
+        (info.st_mode & (S_IWGRP | S_IWOTH)))
+        throw std::runtime_error("the settings folder is not the user's own");
+    const QByteArray path = QFile::encodeName(file);
+    if (::lstat(path.constData(), &info) == 0) {
+        if (S_ISLNK(info.st_mode) && (!own() || ::stat(path.constData(), &info) != 0))
+            throw std::runtime_error("the settings file is a link of someone else's");
+        if (!S_ISREG(info.st_mode) || !own() || info.st_size > 1024 * 1024)
+            throw std::runtime_error("the settings file is no regular file of the user's");
+    }
+#endif
+    QLockFile lock(file + QStringLiteral(".lock"));
+    if (!lock.tryLock(500))
+        throw std::runtime_error("the settings file is locked");
+}
+
+std::unique_ptr<QSettings> openStore()
+{
+    checkStore(storeFile());
+    auto store = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, applicationName());
     store->beginGroup(QStringLiteral("Settings"));
     return store;
 }
@@ -39,15 +85,17 @@ QString DecodeSetting(const QString& text) { return shifted(text, -shift); }
 
 QString GetStoredSetting(const QString& key)
 {
-    std::unique_ptr<QSettings> store(openStore());
+    const std::unique_ptr<QSettings> store = openStore();
     return DecodeSetting(store->value(EncodeSetting(key)).toString());
 }
 
 void SaveStoredSetting(const QString& key, const QString& value)
 {
-    std::unique_ptr<QSettings> store(openStore());
+    const std::unique_ptr<QSettings> store = openStore();
     store->setValue(EncodeSetting(key), EncodeSetting(value));
-    store->sync();
+    store->sync(); // a new file written whole, then renamed over the old one
     if (store->status() != QSettings::NoError)
         throw std::runtime_error("the settings store cannot be written");
+    // Readable by the user alone, whatever the umask.
+    QFile::setPermissions(store->fileName(), QFile::ReadOwner | QFile::WriteOwner);
 }

@@ -9,10 +9,12 @@
 // The base name of the running program file, taken afresh at each call.
 QString applicationName();
 
-// The stored value of a key, decoded; empty when there is none.
+// The stored value of a key, decoded; empty when there is none. Throws std::runtime_error
+// when the store cannot be read safely (see Settings.cpp).
 QString GetStoredSetting(const QString& key);
-// Stores the value under the key, both encoded. Throws std::runtime_error when the store
-// cannot be written.
+// Stores the value under the key, both encoded, in a file of the user's alone (0600, its
+// folder 0700 when the program makes it). Throws std::runtime_error when the store cannot
+// be written.
 void SaveStoredSetting(const QString& key, const QString& value);
 
 // Each character's Latin-1 code shifted up (or down) by 85. A character that has no

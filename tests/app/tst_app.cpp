@@ -9,6 +9,9 @@
 #include <QLabel>
 #include <QLockFile>
 #include <QPlainTextEdit>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -21,6 +24,11 @@ class TestApp : public QObject
     Q_OBJECT
     Recorder rec;
 
+public:
+    enum Obstacle { Fifo, LockFolder, Huge, ForeignLink, ForeignFile };
+    Q_ENUM(Obstacle)
+
+private:
     FrmExitScreen* leave()
     {
         QTest::mouseClick(activated(frmMain())->cmdExit, Qt::LeftButton);
@@ -73,6 +81,70 @@ private slots:
         // Codes of 171 and up have no shifted code and are left out; decoding drops codes below 85.
         QCOMPARE(EncodeSetting("a\u00aab\u00abc\u0101") + DecodeSetting("A\u00a0"),
                  QString("\u00b6\u00ff\u00b7\u00b8K"));
+    }
+
+    // What someone or something put in the store's way: it is neither read nor written, at
+    // once, and the start goes on without it.
+    void storeInTheWay_data()
+    {
+        QTest::addColumn<Obstacle>("obstacle");
+        // clang-format off
+        QTest::newRow("a FIFO for the file")         << Fifo;
+        QTest::newRow("a folder at the lock's path") << LockFolder;
+        QTest::newRow("a 2 MiB file")                << Huge;
+        QTest::newRow("another user's link")         << ForeignLink;
+        QTest::newRow("another user's file")         << ForeignFile;
+        // clang-format on
+    }
+    void storeInTheWay()
+    {
+        QFETCH(Obstacle, obstacle);
+        const QByteArray file = QFile::encodeName(settingsFile);
+        const QString target = QDir::homePath() + "/.qttest/target";
+        QFile::remove(target);
+        QFile::remove(settingsFile + ".lock");
+        QDir(settingsFile + ".lock").removeRecursively();
+        switch (obstacle) {
+        case Fifo:
+            QCOMPARE(::mkfifo(file.constData(), 0600), 0);
+            break;
+        case LockFolder:
+            QVERIFY(QDir().mkdir(settingsFile + ".lock"));
+            break;
+        case Huge:
+            QVERIFY(QFile(settingsFile).open(QIODevice::WriteOnly) && QFile(settingsFile).resize(2 << 20));
+            break;
+        case ForeignLink:
+        case ForeignFile:
+            if (::getuid() != 0)
+                QSKIP("only root can stand in for another user");
+            QVERIFY(QFile(target).open(QIODevice::WriteOnly));
+            QCOMPARE(::symlink(target.toLocal8Bit().constData(), file.constData()), 0);
+            QCOMPARE(::lchown(obstacle == ForeignLink ? file.constData() : target.toLocal8Bit().constData(),
+                              4242, 4242),
+                     0);
+            break;
+        }
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, GetStoredSetting("Duration"));
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, SaveStoredSetting("Duration", "12/05/2026 10:37:46"));
+        QCOMPARE(QFileInfo(target).size(), 0);
+        QFile::remove(settingsFile);
+        QDir(settingsFile + ".lock").removeRecursively();
+    }
+
+    // Under a umask that lets everyone write, the folder the program makes and the file it
+    // writes are the user's alone.
+    void privateUnderAnyUmask()
+    {
+        const QString folder = QFileInfo(settingsFile).path();
+        QVERIFY(QDir(folder).removeRecursively());
+        const mode_t before = ::umask(0);
+        SaveStoredSetting("Duration", "12/05/2026 10:37:46");
+        ::umask(before);
+        QCOMPARE(QFileInfo(folder).permissions(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                      QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+        QCOMPARE(QFileInfo(settingsFile).permissions(),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     }
 
     void reminder_data()

@@ -27,7 +27,7 @@ exit_id=$(wait_window "$WINDOW" "$main"); verdict "Esc on the entry window bring
 check "the exit screen's frame is centred on the screen" frame_centred_on "$exit_id" "$(screen_centre)"
 check "exit screen is marked above" eval 'xprop -id "$exit_id" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE'
 xmessage -center "another program" & other_pid=$!
-other=$(wait_window '^xmessage$'); xdotool windowactivate "$other" 2>/dev/null; sleep 0.5
+other=$(wait_foreign_window '^xmessage$'); xdotool windowactivate "$other" 2>/dev/null; sleep 0.5
 check "the exit screen stays above a window opened and activated after it" stacked_above "$exit_id" "$other"
 kill $other_pid; wait $other_pid 2>/dev/null
 # A second copy's message opens above the first copy's exit screen, which covers the
