@@ -67,8 +67,17 @@ void SubmitReferral()
             return;
         }
     }
-    strRequestAddress = referralAddress(strName, strEmail, strMessage, strFriendName, strFriendEmail);
-    OpenWebPage(strRequestAddress);
+    const QString address = referralAddress(strName, strEmail, strMessage, strFriendName, strFriendEmail);
+    // A longer address than this may not reach the browser: the launcher's command line
+    // takes one argument of at most 128 KiB, and many web servers refuse long ones.
+    constexpr qsizetype longestAddress = 32 * 1024;
+    if (address.size() > longestAddress) {
+        MsgBox(QStringLiteral("Please Shorten Your Message"), QMessageBox::Critical);
+        return;
+    }
+    strRequestAddress = address;
+    if (!OpenWebPage(strRequestAddress))
+        MsgBox(QStringLiteral("The Refer A Friend Page Could Not Be Opened"), QMessageBox::Critical);
 }
 
 } // namespace modTellAFriend

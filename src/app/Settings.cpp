@@ -40,9 +40,9 @@ QString storeFile()
 // The store is opened only where that can neither hang nor reach what is not the user's: its
 // folder is the user's own and no one else may write to it (made private when it is new);
 // the file, when there, is a regular file of the user's (or the user's own link to one) of
-// at most 1 MiB, not a FIFO or a device; and the lock QSettings takes beside it can be had
-// within half a second, where QSettings would wait for it for ever.
-void checkStore(const QString& file)
+// at most 1 MiB, not a FIFO or a device; and, for a write, the lock QSettings takes beside
+// it can be had within half a second, where QSettings would wait for it for ever.
+void checkStore(const QString& file, bool forWriting)
 {
     const QString folder = QFileInfo(file).path();
     if (!QFileInfo::exists(folder)) {
@@ -64,13 +64,13 @@ void checkStore(const QString& file)
     }
 #endif
     QLockFile lock(file + QStringLiteral(".lock"));
-    if (!lock.tryLock(500))
+    if (forWriting && !lock.tryLock(500))
         throw std::runtime_error("the settings file is locked");
 }
 
-std::unique_ptr<QSettings> openStore()
+std::unique_ptr<QSettings> openStore(bool forWriting)
 {
-    checkStore(storeFile());
+    checkStore(storeFile(), forWriting);
     auto store = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, applicationName());
     store->beginGroup(QStringLiteral("Settings"));
     return store;
@@ -85,13 +85,13 @@ QString DecodeSetting(const QString& text) { return shifted(text, -shift); }
 
 QString GetStoredSetting(const QString& key)
 {
-    const std::unique_ptr<QSettings> store = openStore();
+    const std::unique_ptr<QSettings> store = openStore(false);
     return DecodeSetting(store->value(EncodeSetting(key)).toString());
 }
 
 void SaveStoredSetting(const QString& key, const QString& value)
 {
-    const std::unique_ptr<QSettings> store = openStore();
+    const std::unique_ptr<QSettings> store = openStore(true);
     store->setValue(EncodeSetting(key), EncodeSetting(value));
     store->sync(); // a new file written whole, then renamed over the old one
     if (store->status() != QSettings::NoError)

@@ -13,7 +13,10 @@ QString address(const char* host, const char* path)
 }
 } // namespace
 
-void OpenWebPage(const QString& address) { QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode)); }
+bool OpenWebPage(const QString& address)
+{
+    return QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+}
 
 QString homePageAddress() { return address(Sites::mainSite, ""); }
 QString programHomeAddress() { return address(Sites::programSite, "/"); }

@@ -5,9 +5,10 @@
 // Opening the maker's web pages in the user's default browser.
 
 // Hands the address to the desktop's browser as Qt's tolerant parsing reads it, which
-// encodes what a URL cannot hold as it stands (a blank, say). Never waits and reports
-// nothing: no browser, no network or a failing launcher all end silently.
-void OpenWebPage(const QString& address);
+// encodes what a URL cannot hold as it stands (a blank, say). Never waits and shows
+// nothing: no browser, no network or a failing launcher all end silently. False when the
+// launcher could not be started.
+bool OpenWebPage(const QString& address);
 
 // The fixed pages, one opener each.
 void OpenOnlineHelpPage();

@@ -51,6 +51,10 @@ private slots:
     {
         rec.reset();
         QFile::remove(settingsFile);
+        // A private folder, whatever an earlier run left.
+        QDir().mkpath(QFileInfo(settingsFile).path());
+        QFile::setPermissions(QFileInfo(settingsFile).path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     // A second copy: the message, the end, and nothing read or written.
@@ -125,7 +129,8 @@ private slots:
                      0);
             break;
         }
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, GetStoredSetting("Duration"));
+        if (obstacle != LockFolder) // reading takes no lock
+            QVERIFY_THROWS_EXCEPTION(std::runtime_error, GetStoredSetting("Duration"));
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, SaveStoredSetting("Duration", "12/05/2026 10:37:46"));
         QCOMPARE(QFileInfo(target).size(), 0);
         QFile::remove(settingsFile);
@@ -302,6 +307,9 @@ private slots:
         QTest::newRow("untouched message, CR LF") << L{"A", "a@b.c", "B", "A@b.c"} << "" << "taf1=A&taf2=a%40b.c&taf3=Your%20Message%0D%0A&taf4=B&taf5=A%40b.c";
         QTest::newRow("stop before at sign")    << L{" A ", "a.b@c", "B", "b@c.d"} << "" << "taf1=A&taf2=a.b%40c&taf3=Your%20Message%0D%0A&taf4=B&taf5=b%40c.d";
         QTest::newRow("values as typed")        << L{"A&B=C", "a@b.c#d", "Zo\u00eb+%", "e&f@g.h", "Hi  there\n?"} << "" << "taf1=A%26B%3DC&taf2=a%40b.c%23d&taf3=Hi%20%20there%0D%0A%3F&taf4=Zo%C3%AB%2B%25&taf5=e%26f%40g.h";
+        const QString e5000(5000, QChar(0xe9)), e6000(6000, QChar(0xe9));
+        QTest::newRow("long message, 30,000 encoded") << L{"A", "a@b.c", "B", "b@c.d", e5000} << "" << "taf1=A&taf2=a%40b.c&taf3=" + QString("%C3%A9").repeated(5000) + "&taf4=B&taf5=b%40c.d";
+        QTest::newRow("too long to open")       << L{"A", "a@b.c", "B", "b@c.d", e6000} << "Please Shorten Your Message" << "";
         // clang-format on
     }
     // The refusals come in the order of the checks; an accepted form opens the page with each
@@ -320,6 +328,18 @@ private slots:
                                                    query + "&taf6=http://quorvex.harrowfen.com/"});
         if (!refusal.isEmpty())
             QVERIFY(rec.messages[0].icon == QMessageBox::Critical && rec.messages[0].owner == x);
+    }
+
+    // Where no browser can be started, the form says so rather than nothing.
+    void referralWithoutABrowser()
+    {
+        FrmExitScreen* x = leave();
+        fill(x, {"A", "a@b.c", "B", "b@c.d"});
+        QDesktopServices::unsetUrlHandler("http"); // the test platform opens nothing by itself
+        QTest::mouseClick(x->cmdSubmit, Qt::LeftButton);
+        QDesktopServices::setUrlHandler("http", &rec, "open");
+        QCOMPARE(rec.texts(), QStringList{"The Refer A Friend Page Could Not Be Opened"});
+        QCOMPARE(rec.messages[0].icon, QMessageBox::Critical);
     }
 
     // Within the double-click interval of a main window becoming active again (a box over it
