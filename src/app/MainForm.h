@@ -6,8 +6,8 @@ class QPushButton;
 
 // What the entry window and the result window share: a fixed-size client area under the
 // menu bar, the Exit button as default and cancel button, centring on first show, the
-// unload handler that leads to the exit screen, and deafness to the second click of a double
-// click that made the window appear.
+// unload handler that leads to the exit screen, and the guard against input meant for the
+// window that was there before.
 class MainForm : public QMainWindow
 {
     Q_OBJECT
@@ -26,7 +26,6 @@ protected:
     void closeForBack();
 
     void keyPressEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -35,5 +34,4 @@ private:
     QWidget* m_client;
     QPushButton* m_exitButton = nullptr;
     bool m_closingForBack = false;
-    class FreshnessGuard* m_freshness;
 };

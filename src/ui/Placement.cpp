@@ -1,5 +1,7 @@
 #include "Placement.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
@@ -13,7 +15,7 @@ namespace
 {
 
 // How long after a window is first exposed its window manager may still be building its
-// frame; the frame is put right whenever it lands elsewhere in that time.
+// frame; the frame is put right in that time, while it stands where the program put it.
 constexpr int framingTime = 1000;
 
 class Placement : public QObject
@@ -35,8 +37,8 @@ public:
                    m_window->windowHandle()->isExposed()) {
             if (!m_exposed.isValid())
                 m_exposed.start();
-            if (frameKnown() && framePosition() != target())
-                m_window->windowHandle()->setFramePosition(target());
+            if (frameKnown())
+                correct();
         }
         return false;
     }
@@ -44,19 +46,66 @@ public:
 private:
     bool framing() const { return m_placing && (!m_exposed.isValid() || m_exposed.elapsed() < framingTime); }
 
+    // While the window manager builds the frame (the first exposure, and each change of the
+    // frame's margins), the frame is put back where it belongs; a move with the frame as it
+    // was is someone else's (a drag, a tiling key, a window rule), and from then on where
+    // the window goes is the user's and the window manager's affair.
+    void correct()
+    {
+        const QMargins margins = m_window->windowHandle()->frameMargins();
+        const bool framingStep = !m_framed || margins != m_margins;
+        m_framed = true;
+        m_margins = margins;
+        const QPoint now = framePosition();
+        if (framingStep)
+            m_target = target(); // measured with the frame as it is now
+        if (now == m_target)
+            return;
+        if (framingStep) {
+            m_asked = now;
+            m_window->windowHandle()->setFramePosition(m_target);
+        } else if (now != m_asked) { // not merely still where it was when the move was asked
+            m_placing = false;
+        }
+    }
+
+    // The screen the person is using: that of the window the new one speaks for, else of the
+    // active window, else of the mouse pointer.
+    QScreen* screenInUse() const
+    {
+        QWidget* used = m_over ? m_over.data() : QApplication::activeWindow();
+        if (used && used != m_window)
+            if (QScreen* screen = QGuiApplication::screenAt(frameGeometry(used).center()))
+                return screen;
+        if (QScreen* screen = QGuiApplication::screenAt(QCursor::pos()))
+            return screen;
+        return QGuiApplication::primaryScreen();
+    }
+
+    // On the area; when larger than it, its top-left corner, where the title bar starts.
+    static QPoint keptOn(const QRect& area, QRect frame)
+    {
+        return QPoint(qMax(qMin(frame.left(), area.right() + 1 - frame.width()), area.left()),
+                      qMax(qMin(frame.top(), area.bottom() + 1 - frame.height()), area.top()));
+    }
+
     QPoint target() const
     {
-        if (m_kept)
-            return *m_kept;
-        QScreen* screen = m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
+        QRect frame = frameGeometry(m_window);
+        if (m_kept) {
+            // Back where it was, on the screen it was on if that is still there.
+            frame.moveTopLeft(*m_kept);
+            QScreen* screen = QGuiApplication::screenAt(frame.center());
+            if (!screen)
+                screen = screenInUse();
+            return screen ? keptOn(screen->availableGeometry(), frame) : *m_kept;
+        }
+        QScreen* screen = screenInUse();
         if (!screen)
             return m_window->pos();
         const QRect area = screen->availableGeometry();
-        QRect frame = frameGeometry(m_window);
         frame.moveCenter(m_over ? frameGeometry(m_over).center() : area.center());
-        // On the screen; when larger than it, its top-left corner, where the title bar starts.
-        return QPoint(qMax(qMin(frame.left(), area.right() + 1 - frame.width()), area.left()),
-                      qMax(qMin(frame.top(), area.bottom() + 1 - frame.height()), area.top()));
+        return keptOn(area, frame);
     }
 
     // The widget's own idea of its frame lags behind its native window's.
@@ -79,8 +128,10 @@ private:
 
     void place()
     {
-        m_window->move(target());
+        m_target = target();
+        m_window->move(m_target);
         m_placing = true;
+        m_framed = false;
         m_exposed.invalidate();
         if (QWindow* native = m_window->windowHandle()) {
             native->removeEventFilter(this);
@@ -91,7 +142,11 @@ private:
     QWidget* m_window;
     QPointer<QWidget> m_over;
     std::optional<QPoint> m_kept; // where the frame was when the window was last hidden
+    QPoint m_target;              // where the frame was put when the window showed
     bool m_placing = false;
+    bool m_framed = false; // exposed with a known frame since the window showed
+    QMargins m_margins;
+    QPoint m_asked; // where the frame stood when it was last put right
     QElapsedTimer m_exposed;
 };
 

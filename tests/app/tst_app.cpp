@@ -343,36 +343,49 @@ private slots:
     }
 
     // Within the double-click interval of a main window becoming active again (a box over it
-    // closed), keys that would press a button press nothing; typing goes on. (Enter is in the
-    // end-to-end test, as two quick Enters on a refusal and on Find.)
-    void keysRightAfterActivation_data()
+    // closed, the user came back from another program), keys that would press a button press
+    // nothing, while typing goes on and a click counts. Input goes to the native window, as
+    // it comes from the display. (Two quick Enters are in the end-to-end test.)
+    void inputRightAfterActivation_data()
     {
         QTest::addColumn<QString>("focus");
-        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::Key>("key");   // none for a click on Find
         QTest::addColumn<QString>("typed"); // what the name box then holds
+        QTest::addColumn<bool>("pressed");  // whether Find or Exit was pressed at once
         // clang-format off
-        QTest::newRow("Space on Find")         << "cmdNext" << int(Qt::Key_Space)  << "";
-        QTest::newRow("Space in the name box") << "txtName" << int(Qt::Key_Space)  << " ";
+        QTest::newRow("Space on Find")                << "cmdNext" << Qt::Key_Space  << ""  << false;
+        QTest::newRow("Space in the name box")        << "txtName" << Qt::Key_Space  << " " << false;
+        QTest::newRow("keypad Enter in the name box") << "txtName" << Qt::Key_Enter  << ""  << false;
+        QTest::newRow("a click on Find")              << "txtName" << Qt::Key_unknown << "" << true;
         // clang-format on
     }
-    void keysRightAfterActivation()
+    void inputRightAfterActivation()
     {
         QFETCH(QString, focus);
-        QFETCH(int, key);
+        QFETCH(Qt::Key, key);
         QFETCH(QString, typed);
+        QFETCH(bool, pressed);
         QGuiApplication::styleHints()->setMouseDoubleClickInterval(300);
         FrmMain* w = activated(frmMain());
         QTest::qWait(400);
         QWidget other;
         activated(&other);
         activated(w)->findChild<QWidget*>(focus)->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        const auto act = [&] {
+            if (key == Qt::Key_unknown)
+                QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, w->cmdNext->mapTo(w, QPoint(5, 5)));
+            else
+                QTest::keyClick(w->windowHandle(), key,
+                                key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        };
+        act();
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0); // for the tests that follow, too
         QCOMPARE(w->txtName->text(), typed);
-        QVERIFY(rec.messages.isEmpty() && !isLoaded<FrmExitScreen>());
-        QTest::qWait(400); // the same key, later, presses its button (or types)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
-        QCOMPARE(rec.messages.size() + isLoaded<FrmExitScreen>(), typed.isEmpty() ? 1 : 0);
+        QCOMPARE(rec.messages.size() + isLoaded<FrmExitScreen>(), pressed ? 1 : 0);
+        if (!pressed) { // the same key, later, presses its button (or types)
+            act();
+            QCOMPARE(rec.messages.size() + isLoaded<FrmExitScreen>(), typed.isEmpty() ? 1 : 0);
+        }
     }
 
     // Every window and box has the program's icon, also a box with no window of the program.

@@ -95,6 +95,28 @@ wait_exit $again
 check "closing the exit screen by its close box ends the process with status 0" [ "$STATUS" = 0 ]
 stop_all
 
+# --- a window moved right after it appears (a tiling key, a window rule) stays there; back
+# from another program, one click on the inactive window presses its button; after Find and
+# Back the moved window is where it was left
+launch
+main=$(wait_window "$WINDOW")
+xdotool windowmove "$main" 40 60; sleep 1.5
+moved=$(frame_geometry "$main")
+check "a window moved right after it appears stays there" eval '! near "$(frame_centre "$main")" "$(screen_centre)"'
+xmessage -center "another program" & other_pid=$!
+other=$(wait_foreign_window '^xmessage$'); xdotool windowactivate "$other" 2>/dev/null
+wait_until 5 active "$other"; sleep 0.5
+click_at "$main" 250 -90 # Find, with no name given
+box=$(wait_window "$BOX"); verdict "one click on the inactive window, back from another program, presses Find" $?
+press "$box" Return; sleep 0.3
+kill $other_pid; wait $other_pid 2>/dev/null
+press "$main" a n n alt+z
+result=$(wait_window "$WINDOW" "$main")
+press "$result" alt+b; sleep 0.8
+check "after Find and Back the moved window is where it was left" eval '[ "$(frame_geometry "$main")" = "$moved" ] ||
+    { echo "  moved to $moved, back at $(frame_geometry "$main")"; false; }'
+stop_all
+
 # --- Qt's own command-line options have no effect: "-platform offscreen" would hide the window
 launch -platform offscreen -reverse
 check "command-line options are ignored" wait_window "$WINDOW" >/dev/null
