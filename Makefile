@@ -2,7 +2,7 @@
 
 # Every Debian package the build, the program and the tests need, in one place.
 PACKAGES := build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
-            fonts-dejavu-core xvfb xauth xdotool openbox x11-utils \
+            fonts-dejavu-core xvfb xauth xdotool openbox x11-utils x11-xserver-utils \
             desktop-file-utils appstream dpkg-dev \
             python3 \
             imagemagick clang libclang-rt-dev libx11-dev \

@@ -1,6 +1,5 @@
 #include "Placement.h"
 
-#include <QApplication>
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -18,12 +17,25 @@ namespace
 // frame; the frame is put right in that time, while it stands where the program put it.
 constexpr int framingTime = 1000;
 
+// The program's window that last had the keyboard.
+QPointer<QWindow>& lastUsed()
+{
+    static QPointer<QWindow> window;
+    return window;
+}
+
 class Placement : public QObject
 {
 public:
     Placement(QWidget* window, QWidget* over) : QObject(window), m_window(window), m_over(over)
     {
         window->installEventFilter(this);
+        static const auto following =
+            QObject::connect(qApp, &QGuiApplication::focusWindowChanged, [](QWindow* w) {
+                if (w)
+                    lastUsed() = w;
+            });
+        Q_UNUSED(following);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -70,13 +82,17 @@ private:
     }
 
     // The screen the person is using: that of the window the new one speaks for, else of the
-    // active window, else of the mouse pointer.
+    // window that last had the keyboard (hidden or closing by now, as on Find and Exit),
+    // else of the mouse pointer.
     QScreen* screenInUse() const
     {
-        QWidget* used = m_over ? m_over.data() : QApplication::activeWindow();
-        if (used && used != m_window)
-            if (QScreen* screen = QGuiApplication::screenAt(frameGeometry(used).center()))
-                return screen;
+        QRect used;
+        if (m_over)
+            used = frameGeometry(m_over);
+        else if (lastUsed() && lastUsed() != m_window->windowHandle())
+            used = lastUsed()->frameGeometry();
+        if (QScreen* screen = used.isValid() ? QGuiApplication::screenAt(used.center()) : nullptr)
+            return screen;
         if (QScreen* screen = QGuiApplication::screenAt(QCursor::pos()))
             return screen;
         return QGuiApplication::primaryScreen();
@@ -97,10 +113,10 @@ private:
             frame.moveTopLeft(*m_kept);
             QScreen* screen = QGuiApplication::screenAt(frame.center());
             if (!screen)
-                screen = screenInUse();
+                screen = m_screen;
             return screen ? keptOn(screen->availableGeometry(), frame) : *m_kept;
         }
-        QScreen* screen = screenInUse();
+        QScreen* screen = m_screen;
         if (!screen)
             return m_window->pos();
         const QRect area = screen->availableGeometry();
@@ -128,6 +144,7 @@ private:
 
     void place()
     {
+        m_screen = screenInUse();
         m_target = target();
         m_window->move(m_target);
         m_placing = true;
@@ -142,7 +159,8 @@ private:
     QWidget* m_window;
     QPointer<QWidget> m_over;
     std::optional<QPoint> m_kept; // where the frame was when the window was last hidden
-    QPoint m_target;              // where the frame was put when the window showed
+    QPointer<QScreen> m_screen;   // the screen in use when the window showed
+    QPoint m_target;              // where the frame was put then
     bool m_placing = false;
     bool m_framed = false; // exposed with a known frame since the window showed
     QMargins m_margins;
