@@ -97,6 +97,7 @@ QLineEdit* formBox(QWidget* parent, const char* name, const QRect& rect, const c
 void FrmExitScreen::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    setAttribute(Qt::WA_KeyboardFocusChange); // the focus on Exit is drawn
     if (!QAccessible::isActive())
         return;
     for (QWidget* control : findChildren<QWidget*>()) {
@@ -190,6 +191,10 @@ FrmExitScreen::FrmExitScreen()
         new LinkLabel(Frame6, "lblGoToHome", twRect(75, 4250, 3585, 210),
                       QStringLiteral("Click Here To Visit Harrowfen Softwares"), 7.5, Qt::AlignLeft);
     setTabOrder(cmdClose, lblGoToHome);
+    // The keyboard starts on Exit, with its focus shown: a Space or Enter pressed at once
+    // ends the program, as the screen invites, rather than ticking the box that opens the
+    // browser.
+    cmdClose->setFocus();
 
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
     connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });

@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPushButton>
+#include <QTimer>
 
 MainForm::MainForm(int clientWidthTwips, int clientHeightTwips) : m_client(new QWidget(this))
 {
@@ -52,11 +53,10 @@ void MainForm::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-// Leaving either main window brings up the exit screen; the window then finishes closing.
-// A quit that is closing every window has no use for it. Back hides the exit screen again
-// at once: it is created (its message drawn) but not put on screen, since a window mapped
-// and withdrawn before the window manager has managed it can be left on screen, unpainted,
-// by one that handles the map request after the withdrawal (mutter does).
+// Leaving either main window brings up the exit screen, once the window has finished
+// closing; a quit that is closing every window has no use for it. Back only creates it (its
+// message drawn) and never puts it on screen: a window mapped and withdrawn before the
+// window manager has managed it can be left on screen, unpainted (mutter does).
 void MainForm::Form_Unload()
 {
     if (quitUnderWay())
@@ -65,7 +65,15 @@ void MainForm::Form_Unload()
         runStep([] { frmExitScreen(); });
         return;
     }
-    runStep([] { frmExitScreen()->show(); });
+    // On screen once this window is gone, so that no window manager numbers the title of one
+    // of two windows with the same caption.
+    runStep([] {
+        FrmExitScreen* screen = frmExitScreen();
+        QTimer::singleShot(0, screen, [screen] {
+            if (!quitUnderWay())
+                screen->show();
+        });
+    });
 }
 
 void MainForm::closeForBack()

@@ -199,13 +199,18 @@ private slots:
     {
         QTest::mouseClick(requestSign("1", "May", "1960")->cmdExit, Qt::LeftButton);
         FrmExitScreen* x = frmExitScreen();
-        QVERIFY(x->isVisible() && x->windowFlags().testFlag(Qt::WindowStaysOnTopHint) &&
-                x->testAttribute(Qt::WA_ShowWithoutActivating) && isLoaded<FrmMain>() &&
-                !frmMain()->isVisible() &&
-                QAccessible::queryAccessibleInterface(x)->role() == QAccessible::Window);
+        QTRY_VERIFY2(x->isVisible(), "the exit screen shows once the result window is gone");
+        QVERIFY2(x->windowFlags().testFlag(Qt::WindowStaysOnTopHint), "the exit screen stays above all");
+        QVERIFY2(x->testAttribute(Qt::WA_ShowWithoutActivating), "the exit screen shows without activating");
+        QVERIFY2(isLoaded<FrmMain>() && !frmMain()->isVisible(), "the entry window stays loaded, hidden");
+        QCOMPARE(QAccessible::queryAccessibleInterface(x)->role(), QAccessible::Window);
+        QCOMPARE(x->focusWidget(), x->cmdClose);
+        QVERIFY2(x->testAttribute(Qt::WA_KeyboardFocusChange), "the focus on Exit is shown");
         x->close();
         QCOMPARE(rec.processEnds, 1);
-        QVERIFY(Forms::loaded().isEmpty() && rec.opened.isEmpty() && rec.messages.isEmpty());
+        QCOMPARE(Forms::loaded().size(), 0);
+        QCOMPARE(rec.opened, QStringList());
+        QCOMPARE(rec.texts(), QStringList());
     }
 
     // The run's real end: the event loop returns 0 and main frees every window while Qt is
@@ -245,7 +250,7 @@ private slots:
         // clang-format off
         QTest::newRow("entry")       << "frmMain"       << L{"txtName", "cboDate", "cboMonth", "cboYear", "cmdNext", "cmdExit", "Label61", "lblFullBrand", "txtName"};
         QTest::newRow("result")      << "frmDisplay"    << L{"cmdExit", "cmdBack", "Label61", "lblFullBrand", "cmdExit"};
-        QTest::newRow("exit screen") << "frmExitScreen" << L{"Check1", "cmdClose", "lblGoToHome", "txtName", "txtEmail", "txtMessage", "txtFriendName", "txtFriendEmail", "cmdSubmit", "Check1"};
+        QTest::newRow("exit screen") << "frmExitScreen" << L{"cmdClose", "lblGoToHome", "txtName", "txtEmail", "txtMessage", "txtFriendName", "txtFriendEmail", "cmdSubmit", "Check1", "cmdClose"};
         // clang-format on
     }
     void tabOrder()
