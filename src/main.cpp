@@ -4,6 +4,7 @@
 #include "ui/Platform.h"
 
 #include <QApplication>
+#include <QStringList>
 #include <csignal>
 #include <cstdio>
 #include <unistd.h>
@@ -11,7 +12,7 @@
 namespace
 {
 
-QByteArray failureLine;
+QByteArray qtPlatform, display, waylandDisplay;
 // The context's texts are Qt's own static strings.
 struct HeldMessage {
     QtMsgType type;
@@ -25,11 +26,16 @@ QList<HeldMessage>* held = nullptr;
 
 // While Qt opens the display, its messages wait: when the display cannot be opened, Qt
 // would abort with advice to reinstall the program; the user gets one plain line instead,
-// and status 1. Once the display is open, what Qt said goes out as it would have.
+// and status 1. When the display is there but the platform plugin fails, Qt's words stand.
+// Once the display is open, what Qt said goes out as it would have.
 void holdStartMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", failureLine.constData());
+        QStringList said;
+        for (const HeldMessage& m : *held)
+            said << m.text;
+        said << message;
+        std::fprintf(stderr, "%s\n", startFailure(qtPlatform, display, waylandDisplay, said).constData());
         std::fflush(stderr);
         ::_exit(1);
     }
@@ -45,14 +51,14 @@ int main(int, char**)
     static char name[] = "Quorvex";
     static char platformOption[] = "-platform";
     const QByteArray qpaPlatform = qgetenv("QT_QPA_PLATFORM");
-    const QByteArray display = qgetenv("DISPLAY");
-    const QByteArray waylandDisplay = qgetenv("WAYLAND_DISPLAY");
+    display = qgetenv("DISPLAY");
+    waylandDisplay = qgetenv("WAYLAND_DISPLAY");
     static QByteArray platform = chosenPlatform(qpaPlatform, display, waylandDisplay);
     static char* argv[] = {name, platformOption, platform.data(), nullptr};
     static int argc = platform.isEmpty() ? 1 : 3;
     if (argc == 1)
         argv[1] = nullptr;
-    failureLine = displayFailure(qpaPlatform.isEmpty() ? platform : qpaPlatform, display, waylandDisplay);
+    qtPlatform = qpaPlatform.isEmpty() ? platform : qpaPlatform;
     QList<HeldMessage> startMessages;
     held = &startMessages;
     const QtMessageHandler qtHandler = qInstallMessageHandler(holdStartMessages);

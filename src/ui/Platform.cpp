@@ -1,7 +1,10 @@
 #include "Platform.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QPointer>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -17,6 +20,23 @@ QByteArray chosenPlatform(const QByteArray& qpaPlatform, const QByteArray& displ
     if (!waylandDisplay.isEmpty())
         return "wayland";
     return {};
+}
+
+QByteArray startFailure(const QByteArray& platform, const QByteArray& display,
+                        const QByteArray& waylandDisplay, const QStringList& qtSaid)
+{
+    // Qt names the display it could not reach; anything else is the platform plugin's own
+    // failure (a damaged or missing library), which Qt's words explain.
+    const bool displayReached =
+        !qtSaid.isEmpty() && std::none_of(qtSaid.begin(), qtSaid.end(), [](const QString& line) {
+            return line.contains(QLatin1String("could not connect to display")) ||
+                   line.contains(QLatin1String("wl_display")) ||
+                   line.contains(QLatin1String("Wayland display"));
+        });
+    if (!displayReached)
+        return displayFailure(platform, display, waylandDisplay);
+    return "Quorvex: the display is there, but the platform plugin could not start:\n" +
+           qtSaid.join(QLatin1Char('\n')).toLocal8Bit();
 }
 
 QByteArray displayFailure(const QByteArray& platform, const QByteArray& display,

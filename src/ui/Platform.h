@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+#include <QStringList>
+
 // The windowing platform the program runs on.
 
 // The platform to ask Qt for, from the environment the program was started in, or empty to
@@ -12,8 +14,14 @@
 QByteArray chosenPlatform(const QByteArray& qpaPlatform, const QByteArray& display,
                           const QByteArray& waylandDisplay);
 
-// The one line the program prints when Qt cannot open the display it asked for: which
-// display that was (platform is the one Qt was asked for, empty for Qt's own choice).
+// What the program prints when Qt cannot start its platform (platform is the one Qt was
+// asked for, empty for Qt's own choice; qtSaid, what Qt said on the way, its fatal message
+// last). When the display could not be reached, one line naming it; when the display was
+// there and the plugin failed (a damaged installation), Qt's own words, which name the
+// plugin and the reason.
+QByteArray startFailure(const QByteArray& platform, const QByteArray& display,
+                        const QByteArray& waylandDisplay, const QStringList& qtSaid);
+// The one line for a display that could not be opened.
 QByteArray displayFailure(const QByteArray& platform, const QByteArray& display,
                           const QByteArray& waylandDisplay);
 

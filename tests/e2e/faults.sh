@@ -87,4 +87,13 @@ no_display() {
         { echo "  status $status: $(head -c 300 "$WORK/no-display")"; return 1; }
 }
 check "a display that is gone" no_display 'Quorvex: cannot open the display ":99"' DISPLAY=:99
+# A damaged library under the X11 plugin, on a working display: Qt's words, naming the plugin.
+mkdir -p "$WORK/broken" && : > "$WORK/broken/libxcb-icccm.so.4"
+broken_plugin() {
+    LD_LIBRARY_PATH=$WORK/broken "$BIN" >/dev/null 2>"$WORK/broken.txt"
+    local status=$?
+    [ "$status" = 1 ] && grep -q 'platform plugin "xcb"' "$WORK/broken.txt" && ! grep -q 'cannot open the display' "$WORK/broken.txt" ||
+        { echo "  status $status: $(head -c 300 "$WORK/broken.txt")"; return 1; }
+}
+check "a broken platform plugin on a working display is named, not taken for a missing display" broken_plugin
 summary

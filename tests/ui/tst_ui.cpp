@@ -38,28 +38,35 @@ private slots:
         QCOMPARE(chosenPlatform(qpaPlatform, display, waylandDisplay), chosen);
     }
 
-    // The one line printed when the display cannot be opened names that display (faults.sh
-    // runs the program with a display that is gone).
-    void displayFailure_data()
+    // What the program prints when Qt cannot start: one line naming the display that could
+    // not be reached, or, when the display was there and the plugin failed, Qt's own words
+    // (faults.sh runs the program with a display that is gone).
+    void startFailure_data()
     {
         QTest::addColumn<QByteArray>("platform"); // what Qt was asked for
         QTest::addColumn<QByteArray>("display");
         QTest::addColumn<QByteArray>("waylandDisplay");
-        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QStringList>("qtSaid");
+        QTest::addColumn<QByteArray>("printed");
+        const QString fatal = "This application failed to start because no Qt platform plugin could be initialized.";
+        const QString notLoaded = "Could not load the Qt platform plugin \"xcb\" in \"\" even though it was found.";
+        using L = QStringList;
         // clang-format off
-        QTest::newRow("both gone")        << QByteArray("xcb;wayland") << QByteArray(":1") << QByteArray("wayland-1") << QByteArray("Quorvex: cannot open the display \":1\"");
-        QTest::newRow("none set")         << QByteArray("xcb;wayland") << QByteArray()     << QByteArray()          << QByteArray("Quorvex: no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set");
-        QTest::newRow("Wayland, named")   << QByteArray("wayland")     << QByteArray()     << QByteArray("wl-7")    << QByteArray("Quorvex: cannot open the Wayland display \"wl-7\"");
-        QTest::newRow("another platform") << QByteArray("eglfs")       << QByteArray(":0") << QByteArray()          << QByteArray("Quorvex: cannot start on the platform \"eglfs\"");
+        QTest::newRow("both gone")        << QByteArray("xcb;wayland") << QByteArray(":1") << QByteArray("wayland-1") << L{"could not connect to display :1", notLoaded, "Failed to create wl_display (No such file or directory)", fatal} << QByteArray("Quorvex: cannot open the display \":1\"");
+        QTest::newRow("none set")         << QByteArray("xcb;wayland") << QByteArray()     << QByteArray()          << L{"could not connect to display ", fatal} << QByteArray("Quorvex: no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set");
+        QTest::newRow("Wayland, named")   << QByteArray("wayland")     << QByteArray()     << QByteArray("wl-7")    << L{"Failed to create wl_display (No such file or directory)", fatal} << QByteArray("Quorvex: cannot open the Wayland display \"wl-7\"");
+        QTest::newRow("another platform") << QByteArray("eglfs")       << QByteArray(":0") << QByteArray()          << L{} << QByteArray("Quorvex: cannot start on the platform \"eglfs\"");
+        QTest::newRow("a broken plugin")  << QByteArray("xcb")         << QByteArray(":0") << QByteArray()          << L{notLoaded, fatal} << ("Quorvex: the display is there, but the platform plugin could not start:\n" + notLoaded + "\n" + fatal).toUtf8();
         // clang-format on
     }
-    void displayFailure()
+    void startFailure()
     {
         QFETCH(QByteArray, platform);
         QFETCH(QByteArray, display);
         QFETCH(QByteArray, waylandDisplay);
-        QFETCH(QByteArray, line);
-        QCOMPARE(::displayFailure(platform, display, waylandDisplay), line);
+        QFETCH(QStringList, qtSaid);
+        QFETCH(QByteArray, printed);
+        QCOMPARE(::startFailure(platform, display, waylandDisplay, qtSaid), printed);
     }
 
     // Clicked by a press and a release on it, by Enter and Space; not when the mouse left it
