@@ -52,14 +52,15 @@ if [ ! -e "$root/.quorvex-ready" ]; then
   # A testing snapshot's Release file may be older than its Valid-Until.
   [ "$suite" = trixie ] || echo 'Acquire::Check-Valid-Until "false";' >"$root/etc/apt/apt.conf.d/99snapshot"
   cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
-  # What the README asks of a new machine: make deps, here with the desktops' packages too.
-  mkdir -p "$root/opt/quorvex"
-  cp Makefile "$root/opt/quorvex/"
-  echo "debian-root: make deps in the $suite root"
-  unshare --mount --propagation private -- bash -c 'mount -t proc proc "$0/proc"; mount --rbind /dev "$0/dev";
-    exec chroot "$0" make -C /opt/quorvex deps-all' "$root"
   touch "$root/.quorvex-ready"
 fi
+
+# What the README asks of a new machine, make deps, here with the desktops' packages too; on
+# a root made before, it installs only what the Makefile has gained since. The one step
+# with the network.
+mkdir -p "$root/opt/quorvex"
+cp Makefile "$root/opt/quorvex/"
+inside make -C /opt/quorvex deps-all
 
 # A fresh copy of the tree as git sees it, uncommitted changes included.
 rm -rf "$root/opt/quorvex"
