@@ -15,7 +15,6 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPushButton>
-#include <QTimer>
 
 MainForm::MainForm(int clientWidthTwips, int clientHeightTwips) : m_client(new QWidget(this))
 {
@@ -53,10 +52,10 @@ void MainForm::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-// Leaving either main window brings up the exit screen, once the window has finished
-// closing; a quit that is closing every window has no use for it. Back only creates it (its
-// message drawn) and never puts it on screen: a window mapped and withdrawn before the
-// window manager has managed it can be left on screen, unpainted (mutter does).
+// Leaving either main window brings up the exit screen as the window closes; a quit that is closing every
+// window has no use for it. Back only creates it (its message drawn) and never puts it on screen: a window
+// mapped and withdrawn before the window manager has managed it can be left on screen, unpainted (mutter
+// does).
 void MainForm::Form_Unload()
 {
     if (quitUnderWay())
@@ -65,14 +64,13 @@ void MainForm::Form_Unload()
         runStep([] { frmExitScreen(); });
         return;
     }
-    // On screen once this window is gone, so that no window manager numbers the title of one
+    // This window goes off screen first, so that no window manager numbers the title of one
     // of two windows with the same caption.
+    // It takes the keyboard this window had.
+    hide();
     runStep([] {
-        FrmExitScreen* screen = frmExitScreen();
-        QTimer::singleShot(0, screen, [screen] {
-            if (!quitUnderWay())
-                screen->show();
-        });
+        frmExitScreen()->show();
+        frmExitScreen()->activateWindow();
     });
 }
 

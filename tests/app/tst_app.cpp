@@ -3,6 +3,7 @@
 #include "app/FrmExitScreen.h"
 #include "app/Settings.h"
 #include "app/UpdateReminder.h"
+#include "ui/Look.h"
 
 #include <QAccessible>
 #include <QDir>
@@ -47,6 +48,9 @@ private:
     }
 
 private slots:
+    // Set up as the program sets itself up, once, before any window.
+    void initTestCase() { setUpApplication(); }
+
     void init()
     {
         rec.reset();
@@ -67,7 +71,8 @@ private slots:
         QCOMPARE(rec.texts(), QStringList{"Application is already running"});
         QCOMPARE(rec.messages[0].icon, QMessageBox::Information);
         QCOMPARE(rec.processEnds, 1);
-        QVERIFY(!isLoaded<FrmMain>() && !QFile::exists(settingsFile));
+        QVERIFY2(!isLoaded<FrmMain>(), "the second copy shows no window");
+        QVERIFY2(!QFile::exists(settingsFile), "the second copy writes no setting");
     }
 
     // The file, its section and the encoded key and value, as a reader of the INI file sees.
@@ -184,10 +189,11 @@ private slots:
         QCOMPARE(rec.texts(), asked ? QStringList{"There maybe an update to this software available\r"
                                                   "Do you want to check for an update?"}
                                     : QStringList());
-        if (asked)
-            QVERIFY(rec.messages[0].icon == QMessageBox::Information &&
-                    rec.messages[0].defaultButton == QMessageBox::Yes &&
-                    rec.messages[0].buttons == (QMessageBox::Yes | QMessageBox::No));
+        if (asked) {
+            QCOMPARE(rec.messages[0].icon, QMessageBox::Information);
+            QCOMPARE(rec.messages[0].defaultButton, QMessageBox::Yes);
+            QCOMPARE(rec.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        }
         QCOMPARE(GetStoredSetting("Duration"),
                  asked || stored.isEmpty() ? QStringLiteral("2026-12-07T00:05:00") : stored);
         QCOMPARE(rec.opened, asked && yes ? QStringList{updatePage} : QStringList());
@@ -331,8 +337,10 @@ private slots:
                  QStringList{query.isEmpty() ? refusal
                                              : "http://www.harrowfen.com/hfsuite-refer-a-friend.php?" +
                                                    query + "&taf6=http://quorvex.harrowfen.com/"});
-        if (!refusal.isEmpty())
-            QVERIFY(rec.messages[0].icon == QMessageBox::Critical && rec.messages[0].owner == x);
+        if (!refusal.isEmpty()) {
+            QCOMPARE(rec.messages[0].icon, QMessageBox::Critical);
+            QCOMPARE(rec.messages[0].owner, x);
+        }
     }
 
     // Where no browser can be started, the form says so rather than nothing.
@@ -396,9 +404,8 @@ private slots:
     // Every window and box has the program's icon, also a box with no window of the program.
     void everyBoxHasTheIcon()
     {
-        setUpApplication();
         QMessageBox box;
-        QVERIFY(box.windowIcon().availableSizes().contains(QSize(48, 48)));
+        QCOMPARE(box.windowIcon().pixmap(48).toImage(), Look::programIcon().pixmap(48).toImage());
     }
 };
 

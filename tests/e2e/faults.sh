@@ -55,6 +55,24 @@ xdotool key alt+d; sleep 0.8                         # Donate
 check "without xdg-open links do nothing and the program goes on" \
     eval '[ "$(windows)" = 1 ] && [ "$(boxes)" = 0 ] && kill -0 $LAUNCHED'
 stop_all
+# --- no runtime folder (su, ssh -X, startx without logind), and another user's folder and
+# locks where one would go in /tmp: nothing of theirs stops the start; the lock is the user's
+# own, in a private folder of the user's cache
+foreign_tmp() {
+    local tmp=$WORK/shared-tmp # a /tmp of the program's own: Qt takes TMPDIR for it
+    mkdir -p "$tmp" && chmod 1777 "$tmp"
+    mkdir -m 700 "$tmp/runtime-$(id -un)" "$tmp/Quorvex.lock" "$tmp/Quorvex-single-copy.lock"
+    chown 4242:4242 "$tmp/runtime-$(id -un)" "$tmp/Quorvex.lock" "$tmp/Quorvex-single-copy.lock"
+    env -u XDG_RUNTIME_DIR TMPDIR="$tmp" "$BIN" >/dev/null 2>"$WORK/foreign" &
+    LAUNCHED=$!; PIDS+=("$LAUNCHED")
+    wait_count windows 1 && sleep 0.5 && [ "$(boxes)" = 0 ] && [ -e "$HOME/.cache/Quorvex-single-copy.lock" ] &&
+        [ "$(( $(stat -c 0%a "$HOME/.cache") & 022 ))" = 0 ] || { echo "  $(boxes) boxes; $(ls -ld "$HOME/.cache" 2>&1)"; cat "$WORK/foreign"; false; }
+    local status=$?
+    stop_all
+    return $status
+}
+check "another user's runtime folder and locks in /tmp stop nothing; the lock is the user's own" foreign_tmp
+
 # --- signals: SIGTERM and SIGHUP end the run through its own quit, the lock goes, and the
 # status says which signal it was; a signal the program was started ignoring (nohup's
 # SIGHUP, SIGINT for a job started in the background, as launch does) leaves it running

@@ -43,8 +43,11 @@ check "at start: the name box" heard "Name text"
 heard_list() { echo "$SAID" | grep -qE -- "Date( $1)? combo box\.? $1\." || { echo "  heard: $SAID"; return 1; }; }
 xdotool key Tab; SAID=$(said)
 check "the Date list with its value" heard_list 1
+# Qt 6.4 tells screen readers nothing when a closed list's value changes; from Qt 6.5 on the
+# new value is said.
+qt=$(ls /usr/lib/*/libQt6Core.so.6.* | sed 's/.*\.so\.//' | head -1)
 xdotool key Down; SAID=$(said)
-check "the list's new value after Down" heard "2"
+case $qt in 6.4.*) ;; *) check "the list's new value after Down" heard "2" ;; esac
 xdotool key shift+Tab a n n; said >/dev/null
 chord z; SAID=$(said 3)
 check "after Find: the sign" heard "Zevod Astrology Sign: Pisces."
@@ -62,7 +65,7 @@ for _ in 1 2 3 4; do xdotool key KP_Home; review="$review $(said 1.5)"; done
 SAID=$review
 check "flat review of that exit screen reads its support message" \
     eval 'echo "$SAID" | grep -qE "Harrowfen Softwares, such as|Visit Harrowfen regularly|Harrowfen is a FREE|Harrowfen needs your help" || { echo "  heard: $SAID"; false; }'
-xdotool key Tab Tab; said >/dev/null # the Exit button, then the link
+xdotool key Tab; said >/dev/null # from the Exit button to the link
 for box in "Your Name" "Your Email Address" "Your Message" "Friend's Name" "Friend's Email Address"; do
     xdotool key Tab; SAID=$(said)
     check "the form box $box by name" heard "$box text."

@@ -42,12 +42,16 @@ private slots:
         // The drop-down, built when it first opens, in the list's font and colours.
         w->cboYear->showPopup();
         const QAbstractItemView* dropDown = w->cboYear->view();
-        QVERIFY(dropDown->isVisible() && dropDown->font().family() == "Verdana" && dropDown->font().bold() &&
-                dropDown->font().pointSizeF() == 8.25 &&
-                dropDown->palette().color(QPalette::Text) == QColor(192, 192, 255) &&
-                dropDown->palette().color(QPalette::Base) == QColor(58, 58, 58));
+        QVERIFY(dropDown->isVisible());
+        QCOMPARE(dropDown->font().family(), QStringLiteral("Verdana"));
+        QVERIFY2(dropDown->font().bold(), "the drop-down is bold");
+        QCOMPARE(dropDown->font().pointSizeF(), 8.25);
+        QCOMPARE(dropDown->palette().color(QPalette::Text), QColor(192, 192, 255));
+        QCOMPARE(dropDown->palette().color(QPalette::Base), QColor(58, 58, 58));
         w->cboYear->hidePopup();
-        QVERIFY(w->txtName->text().isEmpty() && !w->findChild<QAction*>("mnuMakeMoneyOnline")->isEnabled());
+        QCOMPARE(w->txtName->text(), QString());
+        QVERIFY2(!w->findChild<QAction*>("mnuMakeMoneyOnline")->isEnabled(),
+                 "Make Money Online is switched off");
     }
 
     void dateChecks_data()
@@ -86,8 +90,9 @@ private slots:
         QCOMPARE(resultShown(), message.isEmpty());
         if (!message.isEmpty()) {
             const MsgBoxRequest& m = rec.messages[0];
-            QVERIFY(m.icon == QMessageBox::Information && m.buttons == QMessageBox::Ok &&
-                    m.owner == frmMain());
+            QCOMPARE(m.icon, QMessageBox::Information);
+            QCOMPARE(m.buttons, QMessageBox::Ok);
+            QCOMPARE(m.owner, frmMain());
             QCOMPARE(frmMain()->cboDate->currentText() + frmMain()->txtName->text(), day + name.toUpper());
             QCOMPARE(frmMain()->focusWidget() == frmMain()->txtName, name.isEmpty());
         }
@@ -261,7 +266,9 @@ private slots:
         QTest::mouseClick(first->cmdBack, Qt::LeftButton);
         Recorder::flushDeletes();
         FrmMain* w = frmMain();
-        QVERIFY(first.isNull() && w->isVisible() && !frmExitScreen()->isVisible());
+        QVERIFY2(first.isNull(), "the result window is freed");
+        QVERIFY2(w->isVisible(), "the entry window is back");
+        QVERIFY2(!frmExitScreen()->isVisible(), "the exit screen is not on screen");
         // Created for its message, but never put on screen and withdrawn in one go.
         QVERIFY(!frmExitScreen()->testAttribute(Qt::WA_WState_Created));
         QCOMPARE(w->txtName->text() + w->cboDate->currentText() + w->cboMonth->currentText() +

@@ -62,7 +62,8 @@ private slots:
         }
         QCOMPARE(rec.opened, QStringList{address});
         auto* check = w->findChild<QCheckBox*>(); // ticked for a moment, so the next click opens again
-        QVERIFY(w->isVisible() && !(check && check->isChecked()));
+        QVERIFY2(w->isVisible(), "the window was left");
+        QVERIFY2(!(check && check->isChecked()), "the check box stays ticked");
     }
 
     // A link reached by Tab opens its page with Return, the keypad's Enter or Space, and the
@@ -139,12 +140,16 @@ private slots:
         bool ran = false;
         onNextModal(this, [&](QWidget* modal) {
             auto* about = qobject_cast<FrmAbout*>(modal);
-            QVERIFY(about && about->parentWidget() == w && about->focusWidget() == about->cmdOK);
+            QVERIFY2(about, "the About window opens");
+            QCOMPARE(about->parentWidget(), w);
+            QCOMPARE(about->focusWidget(), about->cmdOK);
             QTest::keyClick(about->cmdOK, Qt::Key(key));
             ran = true;
         });
         w->findChild<QAction*>("mnuAbout")->trigger();
-        QVERIFY(ran && !QApplication::activeModalWidget() && w->isVisible());
+        QVERIFY2(ran, "no modal window opened");
+        QVERIFY2(!QApplication::activeModalWidget(), "the About window is still open");
+        QVERIFY2(w->isVisible(), "the window under the About window was left");
     }
 };
 

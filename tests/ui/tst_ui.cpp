@@ -48,8 +48,10 @@ private slots:
         QTest::addColumn<QByteArray>("waylandDisplay");
         QTest::addColumn<QStringList>("qtSaid");
         QTest::addColumn<QByteArray>("printed");
-        const QString fatal = "This application failed to start because no Qt platform plugin could be initialized.";
-        const QString notLoaded = "Could not load the Qt platform plugin \"xcb\" in \"\" even though it was found.";
+        const QString fatal =
+            "This application failed to start because no Qt platform plugin could be initialized.";
+        const QString notLoaded =
+            "Could not load the Qt platform plugin \"xcb\" in \"\" even though it was found.";
         using L = QStringList;
         // clang-format off
         QTest::newRow("both gone")        << QByteArray("xcb;wayland") << QByteArray(":1") << QByteArray("wayland-1") << L{"could not connect to display :1", notLoaded, "Failed to create wl_display (No such file or directory)", fatal} << QByteArray("Quorvex: cannot open the display \":1\"");
@@ -84,7 +86,8 @@ private slots:
         QCOMPARE(clicks.size(), 1);
         const QImage unfocused = link.grab().toImage();
         QTest::keyClick(&parent, Qt::Key_Tab);
-        QVERIFY(link.hasFocus() && link.grab().toImage() != unfocused); // reached by Tab, it shows the focus
+        QVERIFY2(link.hasFocus(), "Tab reaches the link");
+        QVERIFY2(link.grab().toImage() != unfocused, "the link shows the focus");
         QTest::keyClick(&link, Qt::Key_Return);
         QTest::keyClick(&link, Qt::Key_Space);
         QTest::keyClick(&link, Qt::Key_A);
