@@ -146,19 +146,24 @@ private slots:
         QCOMPARE(rec.texts(), QStringList(refused + 1, "Please Enter only Letters"));
     }
 
-    // A list's value is in its description, which screen readers say with its name.
+    // What a screen reader reads as a list's value: before Qt 6.5 its description, which it
+    // says with the name; from Qt 6.5 on Qt's own value, with no description to say it twice.
     void listValuesForScreenReaders()
     {
         FrmMain* w = activated(frmMain());
-        auto description = [](QWidget* list) {
-            return QAccessible::queryAccessibleInterface(list)->text(QAccessible::Description);
+        auto said = [](QWidget* list) {
+            QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(list);
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+            return a11y->text(QAccessible::Description);
+#else
+            return a11y->text(QAccessible::Value) + a11y->text(QAccessible::Description);
+#endif
         };
-        QCOMPARE(description(w->cboDate) + description(w->cboMonth) + description(w->cboYear),
-                 QStringLiteral("1January1900"));
+        QCOMPARE(said(w->cboDate) + said(w->cboMonth) + said(w->cboYear), QStringLiteral("1January1900"));
         w->cboDate->setFocus();
         QTest::keyClick(w->cboDate, Qt::Key_Down);
         w->cboYear->setCurrentText("1960");
-        QCOMPARE(description(w->cboDate) + description(w->cboYear), QStringLiteral("21960"));
+        QCOMPARE(said(w->cboDate) + said(w->cboYear), QStringLiteral("21960"));
     }
 
     // Every way through a main window, by mouse, menu and key: the request shows the result;
