@@ -71,6 +71,22 @@ private slots:
         QCOMPARE(::startFailure(platform, display, waylandDisplay, qtSaid), printed);
     }
 
+    // A window left where no screen is now (a monitor unplugged while it was hidden) comes
+    // back onto the screen there is.
+    void aKeptPositionOffEveryScreenComesBack()
+    {
+        FrmMain* w = activated(frmMain());
+        w->windowHandle()->setFramePosition(QPoint(-5000, -4000)); // moved there by the user
+        QTest::qWait(50);
+        w->hide();
+        w->show();
+        const QRect area = w->screen()->availableGeometry();
+        QVERIFY2(area.contains(w->windowHandle()->frameGeometry()),
+                 qPrintable(QStringLiteral("frame at %1,%2")
+                                .arg(w->windowHandle()->framePosition().x())
+                                .arg(w->windowHandle()->framePosition().y())));
+    }
+
     // Clicked by a press and a release on it, by Enter and Space; not when the mouse left it
     // before the release. It shows when it has the focus. A screen reader sees a link it can press.
     void aLinkLabel()
