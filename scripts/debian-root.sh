@@ -62,10 +62,13 @@ mkdir -p "$root/opt/quorvex"
 cp Makefile "$root/opt/quorvex/"
 inside make -C /opt/quorvex deps-all
 
-# A fresh copy of the tree as git sees it, uncommitted changes included.
+# A fresh copy of the tree as git sees it, uncommitted changes included; the build folder of
+# the last run stays, so that only what changed is built again.
+mv "$root/opt/quorvex/build" "$root/opt/build.kept" 2>/dev/null || true
 rm -rf "$root/opt/quorvex"
 mkdir -p "$root/opt/quorvex"
 git ls-files -z --cached --others --exclude-standard | tar -c --null -T - | tar -x -C "$root/opt/quorvex"
+mv "$root/opt/build.kept" "$root/opt/quorvex/build" 2>/dev/null || true
 epoch=$(git log -1 --format=%ct)
 
 echo "debian-root: $suite: make ${targets[*]}"

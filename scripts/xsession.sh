@@ -107,8 +107,16 @@ program_windows() {
     done
 }
 count_windows() { program_windows "$1" | wc -l; }
-# Another program's shown window whose title matches $1, waited for up to 10 s.
-foreign_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep .; }
+# Another program's shown window whose title matches $1, waited for up to 10 s: one the window
+# manager lists as a client, not a frame it draws with the same title.
+foreign_window() {
+    local w clients
+    clients=$(xprop -root _NET_CLIENT_LIST | sed 's/.*# //' | tr -d , | xargs -n1 printf '%d\n' 2>/dev/null)
+    for w in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+        echo "$clients" | grep -qx "$w" && { echo "$w"; return 0; }
+    done
+    return 1
+}
 wait_foreign_window() { wait_until 10 foreign_window "$1"; }
 windows() { count_windows "$WINDOW"; }
 boxes() { count_windows "$BOX"; }
