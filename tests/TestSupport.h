@@ -93,6 +93,14 @@ inline void onNextModal(QObject* context, std::function<void(QWidget*)> check)
     });
 }
 
+// One key pressed and released, for a table's column of keys.
+inline QTestEventList keys(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTestEventList list;
+    list.addKeyClick(key, modifiers);
+    return list;
+}
+
 template <class T> bool isLoaded()
 {
     const QList<QWidget*> forms = Forms::loaded();

@@ -176,11 +176,6 @@ private slots:
         QTest::addColumn<QTestEventList>("keys");
         QTest::addColumn<Outcome>("outcome");
         const QTestEventList none;
-        const auto keys = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-            QTestEventList list;
-            list.addKeyClick(key, modifiers);
-            return list;
-        };
         const Qt::KeyboardModifiers alt = Qt::AltModifier, shift = Qt::ShiftModifier,
                                     keypad = Qt::KeypadModifier;
         // clang-format off

@@ -74,11 +74,6 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QTestEventList>("keys");
         QTest::addColumn<QStringList>("opened");
-        const auto keys = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-            QTestEventList list;
-            list.addKeyClick(key, modifiers);
-            return list;
-        };
         const QString softwares = "http://www.harrowfen.com/harrowfensoftwares";
         // clang-format off
         QTest::newRow("entry, Return")              << "frmMain"       << "Label61"     << keys(Qt::Key_Return)                      << QStringList{home};
