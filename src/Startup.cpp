@@ -1,10 +1,12 @@
 #include "Startup.h"
 
+#include "app/FrmExitScreen.h"
 #include "app/Program.h"
 #include "app/SingleCopyLock.h"
 #include "app/UpdateReminder.h"
 #include "entry/FrmMain.h"
 #include "links/Promotions.h"
+#include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/MsgBox.h"
 #include "ui/Platform.h"
@@ -24,6 +26,8 @@ void setUpApplication()
     QApplication::setQuitOnLastWindowClosed(false);
     keepFixedSizeWindowsFixed();
     watchEndingSignals();
+    installLinkLabelAccessibility();
+    installExitScreenAccessibility();
 }
 
 void StartProgram()

@@ -4,8 +4,8 @@
 
 // What the process sets up once its QApplication exists and before any window: the style,
 // the names by which the desktop knows the program (its window class "Quorvex" and the
-// desktop entry com.harrowfen.Quorvex), that only QuitProgram ends the run, and the signals
-// that end it through QuitProgram.
+// desktop entry com.harrowfen.Quorvex), that only QuitProgram ends the run, the signals
+// that end it through QuitProgram, and how screen readers meet the program's own controls.
 void setUpApplication();
 
 // Runs once when the process starts: the single-copy guard, seeding the random generator,

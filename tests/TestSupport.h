@@ -11,6 +11,7 @@
 #include "entry/FrmMain.h"
 #include "links/FrmAbout.h"
 #include "ui/Forms.h"
+#include "ui/LinkLabel.h"
 #include "ui/MsgBox.h"
 
 #include <QComboBox>
@@ -42,6 +43,8 @@ public:
         answerMessages();
         QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
         catchProcessEnd();
+        installLinkLabelAccessibility();
+        installExitScreenAccessibility();
     }
     void catchProcessEnd()
     {

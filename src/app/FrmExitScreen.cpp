@@ -118,8 +118,6 @@ void FrmExitScreen::showEvent(QShowEvent* event)
 
 FrmExitScreen::FrmExitScreen()
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(exitScreenAccessible), true);
-    Q_UNUSED(factoryInstalled);
     setObjectName(QStringLiteral("frmExitScreen"));
     setWindowTitle(windowCaption());
     setWindowIcon(Look::programIcon());
@@ -316,3 +314,5 @@ bool FrmExitScreen::eventFilter(QObject* watched, QEvent* event)
     }
     return QWidget::eventFilter(watched, event);
 }
+
+void installExitScreenAccessibility() { QAccessible::installFactory(exitScreenAccessible); }

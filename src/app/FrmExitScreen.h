@@ -53,5 +53,8 @@ private:
     QString placeholderOf(QWidget* box) const;
 };
 
+// How screen readers meet the exit screen: as a window; installed once, at start-up.
+void installExitScreenAccessibility();
+
 // The program-wide exit screen, created (hidden) on first touch.
 FrmExitScreen* frmExitScreen();

@@ -7,6 +7,9 @@
 // and pressed with Enter or Space, and a screen reader sees a link it can press.
 // It draws its text as a plain QLabel does. It is no QLabel: one that takes the focus lays
 // its text out as a whole text document, which costs a window's start-up time and memory.
+// How screen readers meet a link label; installed once, at start-up.
+void installLinkLabelAccessibility();
+
 class LinkLabel : public QWidget
 {
     Q_OBJECT
