@@ -15,7 +15,8 @@ runs_on() {
     wait_until 15 grep -sqE 'platforms/lib[a-z-]+\.so' "/proc/$1/maps"
     local on
     on=$(grep -s -m1 -oE 'platforms/lib[a-z-]+\.so' "/proc/$1/maps")
-    [ "$on" = "platforms/$2" ] || { echo "  runs on ${on:-no platform yet}"; return 1; }
+    # Qt 6.11 names its Wayland plugin libqwayland.so, earlier Qt libqwayland-generic.so.
+    [ "$on" = "platforms/$2" ] || [ "$on" = "platforms/${2/-generic/}" ] || { echo "  runs on ${on:-no platform yet}"; return 1; }
 }
 
 # Both displays, no platform chosen: the X11 platform, through Xwayland.
