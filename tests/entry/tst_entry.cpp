@@ -23,7 +23,6 @@ public:
     Q_ENUM(Window)
     Q_ENUM(Way)
 
-private:
 private slots:
     void init() { rec.reset(); }
 
