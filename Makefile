@@ -3,7 +3,7 @@
 # Every Debian package the build, the program and the tests need, in one place.
 PACKAGES := build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev \
             fonts-dejavu-core xvfb xauth xdotool openbox x11-utils x11-xserver-utils \
-            desktop-file-utils appstream dpkg-dev \
+            desktop-file-utils appstream dpkg-dev file \
             python3 \
             imagemagick clang libclang-rt-dev libx11-dev \
             weston xwayland qt6-wayland libglib2.0-bin wmctrl
