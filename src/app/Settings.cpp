@@ -44,17 +44,11 @@ QString storeFile()
 // it can be had within half a second, where QSettings would wait for it for ever.
 void checkStore(const QString& file, bool forWriting)
 {
-    const QString folder = QFileInfo(file).path();
-    if (!QFileInfo::exists(folder)) {
-        QDir().mkpath(QFileInfo(folder).path());
-        QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
+    if (!isOwnPrivateFolder(QFileInfo(file).path()))
+        throw std::runtime_error("the settings folder is not the user's own");
 #ifdef Q_OS_UNIX
     struct stat info;
     const auto own = [&info] { return info.st_uid == ::getuid(); };
-    if (::lstat(QFile::encodeName(folder).constData(), &info) != 0 || !S_ISDIR(info.st_mode) || !own() ||
-        (info.st_mode & (S_IWGRP | S_IWOTH)))
-        throw std::runtime_error("the settings folder is not the user's own");
     const QByteArray path = QFile::encodeName(file);
     if (::lstat(path.constData(), &info) == 0) {
         if (S_ISLNK(info.st_mode) && (!own() || ::stat(path.constData(), &info) != 0))
@@ -77,6 +71,21 @@ std::unique_ptr<QSettings> openStore(bool forWriting)
 }
 
 } // namespace
+
+bool isOwnPrivateFolder(const QString& folder)
+{
+    if (!QFileInfo::exists(folder)) {
+        QDir().mkpath(QFileInfo(folder).path());
+        QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+#ifdef Q_OS_UNIX
+    struct stat info;
+    return ::lstat(QFile::encodeName(folder).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::getuid() && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+#else
+    return QFileInfo(folder).isDir();
+#endif
+}
 
 QString applicationName() { return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(); }
 

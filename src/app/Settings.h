@@ -9,6 +9,10 @@
 // The base name of the running program file, taken afresh at each call.
 QString applicationName();
 
+// Whether the folder is a real folder of this user's that no one else can write to; one that
+// is not there yet is made first, readable by the user alone.
+bool isOwnPrivateFolder(const QString& folder);
+
 // The stored value of a key, decoded; empty when there is none. Throws std::runtime_error
 // when the store cannot be read safely (see Settings.cpp).
 QString GetStoredSetting(const QString& key);

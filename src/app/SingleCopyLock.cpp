@@ -2,7 +2,6 @@
 
 #include "Settings.h"
 
-#include <QDir>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QSysInfo>
@@ -11,7 +10,6 @@
 #include <cstdlib>
 #ifdef Q_OS_UNIX
 #include <csignal>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -34,31 +32,14 @@ bool ownerAlive(const QLockFile& lock)
     return true;
 }
 
-// The folder, made private if it is new, when it is a real folder of this user's that no
-// one else can write to.
-bool ownFolder(const QString& folder)
-{
-    if (!QDir(folder).exists()) {
-        QDir().mkpath(QFileInfo(folder).path());
-        QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-#ifdef Q_OS_UNIX
-    struct stat info;
-    return ::lstat(QFile::encodeName(folder).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
-           info.st_uid == ::getuid() && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
-#else
-    return QDir(folder).exists();
-#endif
-}
-
 } // namespace
 
 QString lockFilePath()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty() || !ownFolder(folder))
+    if (folder.isEmpty() || !isOwnPrivateFolder(folder))
         folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (folder.isEmpty() || !ownFolder(folder))
+    if (folder.isEmpty() || !isOwnPrivateFolder(folder))
         return {};
     return folder + QLatin1Char('/') + applicationName() + QStringLiteral("-single-copy.lock");
 }
