@@ -3,7 +3,7 @@
 #include "Look.h"
 
 #include <QAccessibleWidget>
-#include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
@@ -18,14 +18,14 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return static_cast<LinkLabel*>(widget())->text();
+            return static_cast<LinkLabel*>(widget())->caption();
         return QAccessibleWidget::text(t);
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& name) override
     {
         if (name == pressAction())
-            emit static_cast<LinkLabel*>(widget())->clicked();
+            static_cast<LinkLabel*>(widget())->click();
     }
 };
 
@@ -41,59 +41,46 @@ QAccessibleInterface* linkLabelAccessible(const QString& className, QObject* obj
 
 LinkLabel::LinkLabel(QWidget* parent, const char* name, const QRect& rect, const QString& text, double points,
                      Qt::Alignment alignment)
-    : QWidget(parent), m_text(text), m_alignment(alignment)
+    : QAbstractButton(parent), m_alignment(alignment)
 {
     setObjectName(QLatin1String(name));
+    // Doubled, an "&" takes no access key and is drawn as one.
+    setText(QString(text).replace(QLatin1Char('&'), QLatin1String("&&")));
     setFont(Look::verdana(points, true, true));
+    setBackgroundRole(QPalette::Window); // a label's, not a button's
     Look::setTextColour(this, Look::white);
     setGeometry(rect);
     setCursor(Qt::PointingHandCursor);
     setReachable(true);
 }
 
+QString LinkLabel::caption() const { return text().replace(QLatin1String("&&"), QLatin1String("&")); }
+
 void LinkLabel::growToFit()
 {
     m_wraps = false;
-    resize(Look::oneLineSize(fontMetrics(), m_alignment, m_text));
+    resize(Look::oneLineSize(fontMetrics(), m_alignment, caption()));
 }
 
 void LinkLabel::setReachable(bool reachable) { setFocusPolicy(reachable ? Qt::TabFocus : Qt::NoFocus); }
 
-void LinkLabel::mousePressEvent(QMouseEvent* event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    const bool click =
-        m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    if (click)
-        emit clicked();
-}
-
+// Return and the keypad's Enter (which comes with the keypad modifier) press the link.
 void LinkLabel::keyPressEvent(QKeyEvent* event)
 {
-    const int key = event->key();
-    // The keypad's Enter comes with the keypad modifier, and is Enter all the same.
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        event->accept();
-        emit clicked();
+        click();
         return;
     }
-    QWidget::keyPressEvent(event);
+    QAbstractButton::keyPressEvent(event);
 }
 
 void LinkLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const int flags =
-        int(m_alignment) | (m_wraps ? Qt::TextWordWrap : 0) | Qt::TextExpandTabs | Qt::TextForceLeftToRight;
-    style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), m_text, foregroundRole());
+    const int flags = int(m_alignment) | (m_wraps ? Qt::TextWordWrap : 0) | Qt::TextExpandTabs |
+                      Qt::TextForceLeftToRight | Qt::TextShowMnemonic;
+    style()->drawItemText(&painter, contentsRect(), flags, palette(), isEnabled(), text(), foregroundRole());
     if (!hasFocus())
         return;
     QStyleOptionFocusRect option;
