@@ -5,7 +5,7 @@ PACKAGES := build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev li
             fonts-dejavu-core xvfb xauth xdotool openbox x11-utils x11-xserver-utils \
             desktop-file-utils appstream dpkg-dev file \
             python3 \
-            imagemagick clang libclang-rt-dev libx11-dev \
+            imagemagick clang libclang-rt-dev libx11-dev libxcb1-dev \
             weston xwayland qt6-wayland libglib2.0-bin wmctrl
 # What `make test-desktops` adds: GNOME's and KDE's compositors, with KDE's window frames,
 # and the Orca screen reader with its speech server.

@@ -1,11 +1,11 @@
 #include "FrmDisplay.h"
 
-#include "app/FrmExitScreen.h"
 #include "entry/FrmMain.h"
 #include "links/Promotions.h"
 #include "links/WebMenus.h"
 #include "sign/ModPlanetSign.h"
 #include "ui/Forms.h"
+#include "ui/KeptAbove.h"
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/Policy.h"
@@ -101,14 +101,14 @@ FrmDisplay::FrmDisplay() : MainForm(7455, 5520)
     cmdExit->setFocus();
 }
 
-// Back: close this window (which brings up the exit screen), show the entry window as the
-// user left it, and hide the exit screen again. Each step runs whatever became of the one
-// before; this object stays valid until the handler returns.
+// Back: close this window (which creates the exit screen, hidden) and show the entry window
+// as the user left it. Each step runs whatever became of the one before; this object stays
+// valid until the handler returns.
 void FrmDisplay::cmdBack_Click()
 {
+    runStep([this] { passOnKeptAbove(this, frmMain()); });
     runStep([this] { closeForBack(); });
     runStep([] { frmMain()->show(); });
-    runStep([] { frmExitScreen()->hide(); });
 }
 
 void FrmDisplay::cmdExit_Click()

@@ -6,6 +6,7 @@
 #include "links/WebMenus.h"
 #include "sign/SignTable.h"
 #include "ui/Forms.h"
+#include "ui/KeptAbove.h"
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/MsgBox.h"
@@ -167,6 +168,7 @@ void FrmMain::cmdNext_Click()
         return;
     runStep([this] { FindZevodSign(*this); });
     runStep(showZevodSignInResult);
+    runStep([this] { passOnKeptAbove(this, frmDisplay()); });
     runStep([this] { hide(); });
     runStep([] { frmExitScreen()->hide(); });
     runStep([] { frmDisplay()->show(); });

@@ -100,7 +100,7 @@ stop_all
 
 # --- a window moved right after it appears (a tiling key, a window rule) stays there; back
 # from another program, one click on the inactive window presses its button; after Find and
-# Back the moved window is where it was left
+# Back the moved window is where it was left, and still on top if the user put it there
 launch
 main=$(wait_window "$WINDOW")
 xdotool windowmove "$main" 40 60; sleep 1.5
@@ -113,9 +113,14 @@ click_at "$main" 250 -90 # Find, with no name given
 box=$(wait_window "$BOX"); verdict "one click on the inactive window, back from another program, presses Find" $?
 press "$box" Return; sleep 0.3
 kill $other_pid; wait $other_pid 2>/dev/null
+wmctrl -i -r "$main" -b add,above # "Always on top" from the window manager's menu
+above() { local w=$1; wait_until 2 eval 'xprop -id "$w" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE' ||
+    { xprop -id "$w" _NET_WM_STATE; false; }; }
 press "$main" a n n alt+z
 result=$(wait_window "$WINDOW" "$main")
+check "the user's \"always on top\" passes to the result window" above "$result"
 press "$result" alt+b; sleep 0.8
+check "and back to the entry window after Back" above "$main"
 check "after Find and Back the moved window is where it was left" eval '[ "$(frame_geometry "$main")" = "$moved" ] ||
     { echo "  moved to $moved, back at $(frame_geometry "$main")"; false; }'
 stop_all
