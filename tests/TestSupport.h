@@ -118,16 +118,23 @@ template <class W> W* activated(W* window)
     return QTest::qWaitForWindowActive(window) ? window : nullptr;
 }
 
-// A sign request from the entry window, as the user makes it; returns the result window.
-inline FrmDisplay* requestSign(const QString& day, const QString& month, const QString& year,
-                               const char* name = "ann")
+// The entry window, active, with a name typed and a date picked.
+inline FrmMain* filledEntry(const QString& day, const QString& month, const QString& year,
+                            const char* name = "ann")
 {
     FrmMain* w = activated(frmMain());
     QTest::keyClicks(w->txtName, name);
     w->cboDate->setCurrentText(day);
     w->cboMonth->setCurrentText(month);
     w->cboYear->setCurrentText(year);
-    QTest::mouseClick(w->cmdNext, Qt::LeftButton);
+    return w;
+}
+
+// A sign request from the entry window, as the user makes it; returns the result window.
+inline FrmDisplay* requestSign(const QString& day, const QString& month, const QString& year,
+                               const char* name = "ann")
+{
+    QTest::mouseClick(filledEntry(day, month, year, name)->cmdNext, Qt::LeftButton);
     return isLoaded<FrmDisplay>() ? activated(frmDisplay()) : nullptr;
 }
 

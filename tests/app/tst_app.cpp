@@ -54,7 +54,10 @@ private slots:
     void init()
     {
         rec.reset();
-        QFile::remove(settingsFile);
+        for (const QString& file :
+             {settingsFile, settingsFile + ".lock", QDir::homePath() + "/.qttest/target"})
+            QFile::remove(file);
+        QDir(settingsFile + ".lock").removeRecursively();
         // A private folder, whatever an earlier run left.
         QDir().mkpath(QFileInfo(settingsFile).path());
         QFile::setPermissions(QFileInfo(settingsFile).path(),
@@ -110,9 +113,6 @@ private slots:
         QFETCH(Obstacle, obstacle);
         const QByteArray file = QFile::encodeName(settingsFile);
         const QString target = QDir::homePath() + "/.qttest/target";
-        QFile::remove(target);
-        QFile::remove(settingsFile + ".lock");
-        QDir(settingsFile + ".lock").removeRecursively();
         switch (obstacle) {
         case Fifo:
             QCOMPARE(::mkfifo(file.constData(), 0600), 0);
@@ -138,8 +138,6 @@ private slots:
             QVERIFY_THROWS_EXCEPTION(std::runtime_error, GetStoredSetting("Duration"));
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, SaveStoredSetting("Duration", "12/05/2026 10:37:46"));
         QCOMPARE(QFileInfo(target).size(), 0);
-        QFile::remove(settingsFile);
-        QDir(settingsFile + ".lock").removeRecursively();
     }
 
     // Under a umask that lets everyone write, the folder the program makes and the file it
@@ -199,10 +197,10 @@ private slots:
         QCOMPARE(rec.opened, asked && yes ? QStringList{updatePage} : QStringList());
     }
 
-    // Left from the result window, the exit screen stays above all, a screen reader meets it
-    // as a window and the keyboard starts on Exit, shown. Its close box ends the real event
-    // loop with 0 and closes the hidden entry window too; main then frees every window while
-    // Qt is whole. Ending the process from inside the loop fails here rather than passing.
+    // Left from the result window, the exit screen comes (above all: see the end-to-end test),
+    // a screen reader meets it as a window and the keyboard starts on Exit, shown. Its close box ends the
+    // real event loop with 0 and closes the hidden entry window too; main then frees every window while Qt is
+    // whole. Ending the process from inside the loop fails here rather than passing.
     void theExitScreenEndsTheRun()
     {
         static bool inLoop = false;
@@ -216,8 +214,6 @@ private slots:
         QTest::mouseClick(requestSign("1", "May", "1960")->cmdExit, Qt::LeftButton);
         FrmExitScreen* x = frmExitScreen();
         QTRY_VERIFY2(x->isVisible(), "the exit screen shows once the result window is gone");
-        QVERIFY2(x->windowFlags().testFlag(Qt::WindowStaysOnTopHint), "the exit screen stays above all");
-        QVERIFY2(x->testAttribute(Qt::WA_ShowWithoutActivating), "the exit screen shows without activating");
         QVERIFY2(isLoaded<FrmMain>() && !frmMain()->isVisible(), "the entry window stays loaded, hidden");
         QCOMPARE(QAccessible::queryAccessibleInterface(x)->role(), QAccessible::Window);
         QCOMPARE(x->focusWidget(), x->cmdClose);

@@ -63,13 +63,8 @@ foreign_tmp() {
     mkdir -p "$tmp" && chmod 1777 "$tmp"
     mkdir -m 700 "$tmp/runtime-$(id -un)" "$tmp/Quorvex.lock" "$tmp/Quorvex-single-copy.lock"
     chown 4242:4242 "$tmp/runtime-$(id -un)" "$tmp/Quorvex.lock" "$tmp/Quorvex-single-copy.lock"
-    env -u XDG_RUNTIME_DIR TMPDIR="$tmp" "$BIN" >/dev/null 2>"$WORK/foreign" &
-    LAUNCHED=$!; PIDS+=("$LAUNCHED")
-    wait_count windows 1 && sleep 0.5 && [ "$(boxes)" = 0 ] && [ -e "$HOME/.cache/Quorvex-single-copy.lock" ] &&
-        [ "$(( $(stat -c 0%a "$HOME/.cache") & 022 ))" = 0 ] || { echo "  $(boxes) boxes; $(ls -ld "$HOME/.cache" 2>&1)"; cat "$WORK/foreign"; false; }
-    local status=$?
-    stop_all
-    return $status
+    (unset XDG_RUNTIME_DIR; export TMPDIR=$tmp; starts_quietly) && [ -e "$HOME/.cache/Quorvex-single-copy.lock" ] &&
+        [ "$(( $(stat -c 0%a "$HOME/.cache") & 022 ))" = 0 ] || { echo "  $(ls -ld "$HOME/.cache" 2>&1)"; cat "$WORK/stderr"; false; }
 }
 # Only root can stand in for another user.
 [ "$(id -u)" = 0 ] && check "another user's runtime folder and locks in /tmp stop nothing; the lock is the user's own" foreign_tmp

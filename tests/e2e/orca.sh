@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The program by keyboard alone with the Orca screen reader, and what Orca says: Orca from
-# Debian speaks through a private speech-dispatcher whose one output module writes each
-# utterance to a file, all in one D-Bus session with the accessibility bus.
+# The program by keyboard alone with the Orca screen reader, and what Orca says (each
+# utterance as a line of $HEARD; see start_orca), in a D-Bus session of its own.
 # Usage: orca.sh PATH/TO/Quorvex
 set -u
 if [ -z "${ORCA_SESSION:-}" ]; then exec env ORCA_SESSION=1 dbus-run-session -- "$0" "$@" 2>/dev/null; fi
@@ -9,24 +8,7 @@ BIN=$(readlink -f "$1")
 source "$(dirname "$0")/../../scripts/xsession.sh"
 start_window_manager
 
-HEARD=$WORK/heard
-touch "$HEARD"
-mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher/modules" "$WORK/orca"
-cat > "$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<EOF
-AddModule "file" "sd_generic" "file.conf"
-DefaultModule file
-LanguageDefaultModule "en" "file"
-AudioOutputMethod "alsa"
-AudioALSADevice "null"
-EOF
-cat > "$XDG_CONFIG_HOME/speech-dispatcher/modules/file.conf" <<EOF
-GenericExecuteSynth "printf '%s\\\\n' \\'\$DATA\\' >> $HEARD"
-AddVoice "en" "MALE1" "file"
-GenericLanguage "en" "english" "utf-8"
-EOF
-orca -u "$WORK/orca" >"$WORK/orca.log" 2>&1 &
-# A screen reader starts slowly: its first words say it is ready.
-wait_until 60 test -s "$HEARD"; verdict "Orca speaks" $? || { cat "$WORK/orca.log"; summary; exit 1; }
+start_orca; verdict "Orca speaks" $? || { summary; exit 1; }
 
 # What Orca says after the keys: the words since the last step, on one line.
 said() { sleep "${1:-2}"; tr '\n' ' ' < "$HEARD"; : > "$HEARD"; }

@@ -84,14 +84,6 @@ private slots:
         QVERIFY2(!(check && check->isChecked()), "the check box stays ticked");
     }
 
-    void coBrandRule()
-    {
-        const float justBelow1 = std::nextafter(1.0f, 0.0f);
-        const QList<int> numbers{coBrandNumber(0), coBrandNumber(0.2f), coBrandNumber(0.5f),
-                                 coBrandNumber(justBelow1)};
-        QCOMPARE(numbers, (QList<int>{1, 2, 4, 6}));
-    }
-
     // Only the offer in front is in the tab order, whichever the draw put there.
     void onlyTheOfferInFrontIsReachable()
     {
