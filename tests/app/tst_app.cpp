@@ -79,10 +79,19 @@ private slots:
     }
 
     // The file, its section and the encoded key and value, as a reader of the INI file sees.
+    // Under a umask that lets everyone write, the folder the program makes and the file it
+    // writes are the user's alone.
     void theStoreFile()
     {
+        const QString folder = QFileInfo(settingsFile).path();
+        QVERIFY(QDir(folder).removeRecursively());
         QCOMPARE(GetStoredSetting("Duration"), QString());
+        const mode_t before = ::umask(0);
         SaveStoredSetting("Duration", "12/05/2026 10:37:46");
+        ::umask(before);
+        const auto rw = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+        QCOMPARE(QFileInfo(folder).permissions(), rw | QFile::ExeOwner | QFile::ExeUser);
+        QCOMPARE(QFileInfo(settingsFile).permissions(), rw);
         QCOMPARE(GetStoredSetting("Duration"), QStringLiteral("12/05/2026 10:37:46"));
         QFile file(settingsFile);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -138,21 +147,6 @@ private slots:
             QVERIFY_THROWS_EXCEPTION(std::runtime_error, GetStoredSetting("Duration"));
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, SaveStoredSetting("Duration", "12/05/2026 10:37:46"));
         QCOMPARE(QFileInfo(target).size(), 0);
-    }
-
-    // Under a umask that lets everyone write, the folder the program makes and the file it
-    // writes are the user's alone.
-    void privateUnderAnyUmask()
-    {
-        const QString folder = QFileInfo(settingsFile).path();
-        QVERIFY(QDir(folder).removeRecursively());
-        const mode_t before = ::umask(0);
-        SaveStoredSetting("Duration", "12/05/2026 10:37:46");
-        ::umask(before);
-        QCOMPARE(QFileInfo(folder).permissions(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                                      QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
-        QCOMPARE(QFileInfo(settingsFile).permissions(),
-                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     }
 
     void reminder_data()

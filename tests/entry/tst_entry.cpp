@@ -226,24 +226,6 @@ private slots:
         QCOMPARE(rec.texts() + rec.opened, QStringList());
         QCOMPARE(rec.processEnds, 0);
     }
-
-    // Back keeps the entry; the next request builds the result window afresh.
-    void backKeepsTheEntry()
-    {
-        QPointer<FrmDisplay> first = requestSign("15", "March", "1960");
-        QTest::mouseClick(first->cmdBack, Qt::LeftButton);
-        Recorder::flushDeletes();
-        FrmMain* w = frmMain();
-        QVERIFY2(first.isNull(), "the result window is freed");
-        QVERIFY2(!frmExitScreen()->testAttribute(Qt::WA_WState_Created),
-                 "the exit screen, created for its message, was put on screen and withdrawn in one go");
-        QCOMPARE(w->txtName->text() + w->cboDate->currentText() + w->cboMonth->currentText() +
-                     w->cboYear->currentText(),
-                 QStringLiteral("ANN15March1960"));
-        w->cboYear->setCurrentText("1950");
-        QTest::mouseClick(w->cmdNext, Qt::LeftButton);
-        QCOMPARE(frmDisplay()->lblZevodSign->text(), QStringLiteral("Gemini"));
-    }
 };
 
 QTEST_MAIN(TestEntry)
