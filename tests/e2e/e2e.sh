@@ -123,11 +123,6 @@ check "after Find and Back the moved window is where it was left" eval '[ "$(fra
     { echo "  moved to $moved, back at $(frame_geometry "$main")"; false; }'
 stop_all
 
-# --- Qt's own command-line options have no effect: "-platform offscreen" would hide the window
-launch -platform offscreen -reverse
-check "command-line options are ignored" wait_window "$WINDOW" >/dev/null
-stop_all
-
 # --- a reminder date 30 days old, no room on the disk and the lock of a killed copy: the
 # question comes before the entry window, and Yes opens the update page although the date
 # cannot be saved

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program on a Wayland desktop (weston, with Xwayland): the X11 platform wherever an X
-# display is there; on native Wayland the main road, and no crash when a fixed-size window
-# is asked to maximize.
+# display is there; on native Wayland no warning, and no crash when a fixed-size window is
+# asked to maximize.
 # Usage: wayland.sh PATH/TO/Quorvex PATH/TO/wayland_probe
 set -u
 BIN=$(readlink -f "$1")
@@ -29,12 +29,12 @@ check "QT_QPA_PLATFORM=wayland still gets native Wayland" runs_on $LAUNCHED libq
 stop_all
 
 # Native Wayland alone: the program starts on it without a word on stderr; a test build of
-# it takes the main road and is asked to enlarge each window.
+# it asks to enlarge each window.
 export -n DISPLAY
 export WAYLAND_DISPLAY=$WESTON_WAYLAND
 launch
 check "native Wayland without an X display" runs_on $LAUNCHED libqwayland-generic.so
 sleep 1; stop_all
 check "native Wayland prints no warning" [ ! -s "$WORK/stderr" ]
-check "native Wayland: the main road, and maximize and full screen leave every window at its size" "$PROBE"
+check "native Wayland: maximize and full screen leave every window at its size" "$PROBE"
 summary

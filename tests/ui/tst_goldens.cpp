@@ -5,6 +5,8 @@
 #include "TestSupport.h"
 
 #include "app/FrmExitScreen.h"
+#include "app/Settings.h"
+#include "app/UpdateReminder.h"
 #include "links/FrmAbout.h"
 #include "links/Promotions.h"
 
@@ -54,13 +56,12 @@ class TestGoldens : public QObject
         actual.save(out);
         QFAIL(qPrintable(name + " differs from " + golden + ": see " + out));
     }
-    // The real message box that MsgBox shows, as it opens.
-    void compareBox(const QString& text, QMessageBox::Icon icon, QMessageBox::StandardButtons buttons,
-                    const QString& name)
+    // The real message box that the program shows, as it opens, when ask runs.
+    void compareBox(const std::function<void()>& ask, const QString& name)
     {
         setMsgBoxAnswerer(nullptr);
         onNextModal(this, [&](QWidget* box) { compare(box, name); });
-        MsgBox(text, icon, buttons);
+        ask();
         rec.answerMessages();
     }
 
@@ -68,13 +69,17 @@ private slots:
     void initTestCase() { QApplication::setCursorFlashTime(0); }
     void init() { rec.reset(); }
 
+    // Each draw shows one offer, and only the offer shown is in the tab order.
     void entryWindowWithEachOffer()
     {
         FrmMain* w = activated(frmMain());
         QStringList shown;
         for (int i = 0; i < 100 && shown.size() < 2; ++i) {
             CoBrand_Randomize(frmMain()->lblCobrand, frmMain()->lblFullBrand);
-            const QString name = intCoBrandRandomNumber % 2 ? "entry-co-brand" : "entry-fully-branded";
+            const bool coBrand = intCoBrandRandomNumber % 2;
+            QCOMPARE(w->lblCobrand->focusPolicy() == Qt::TabFocus, coBrand);
+            QCOMPARE(w->lblFullBrand->focusPolicy() == Qt::TabFocus, !coBrand);
+            const QString name = coBrand ? "entry-co-brand" : "entry-fully-branded";
             if (!shown.contains(name))
                 compare(w, name), shown << name;
         }
@@ -121,12 +126,13 @@ private slots:
         QCOMPARE(shown.size(), 4);
     }
 
+    // The update question as the reminder asks it, and a refusal.
     void messageBoxes()
     {
-        compareBox("There maybe an update to this software available\rDo you want to check for an update?",
-                   QMessageBox::Information, QMessageBox::Yes | QMessageBox::No, "box-update-question");
-        compareBox("Please Enter Proper Email Address", QMessageBox::Critical, QMessageBox::Ok,
-                   "box-refusal");
+        SaveStoredSetting("Duration", "2000-01-01T00:00:00");
+        compareBox([] { runUpdateReminder(QDateTime::currentDateTime(), QLocale::c()); },
+                   "box-update-question");
+        compareBox([] { MsgBox("Please Enter Proper Email Address", QMessageBox::Critical); }, "box-refusal");
     }
 };
 
