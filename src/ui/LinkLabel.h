@@ -2,14 +2,14 @@
 
 #include <QAbstractButton>
 
+// How screen readers meet a link label; installed once, at start-up.
+void installLinkLabelAccessibility();
+
 // A label that works as a link: white, bold and underlined, with the hand pointer. It is a
 // button that draws its text as a plain QLabel does, so clicks, Space, focus and the
 // accessible press are a button's; Enter presses it too, as it opens a link in a browser,
 // and a screen reader meets a link. It is no QLabel: one that takes the focus lays its text
 // out as a whole text document, which costs a window's start-up time and memory.
-// How screen readers meet a link label; installed once, at start-up.
-void installLinkLabelAccessibility();
-
 class LinkLabel : public QAbstractButton
 {
     Q_OBJECT
