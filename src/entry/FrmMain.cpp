@@ -49,6 +49,7 @@ QComboBox* picker(QWidget* parent, const char* name, const QRect& rect, const ch
     for (auto role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
         palette.setColor(role, Look::lilac);
     list->setPalette(palette);
+    list->setMaxVisibleItems(8); // the rows a drop-down list shows on the platform it came from
     return list;
 }
 

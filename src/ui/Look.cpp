@@ -127,10 +127,19 @@ namespace
 // Every menu bar asks its style for the icon of the overflow button it shows when its menus
 // do not fit. Ours always fit, and reading that icon from Fusion's image files loads every
 // image-format plugin during start-up; the button gets no icon instead.
+// A drop-down list opens below its box as a list in the box's own colours and font, not as
+// a menu in the menu's colours over the box, as tall as the screen.
 class Style : public QProxyStyle
 {
 public:
     Style() : QProxyStyle(QStringLiteral("Fusion")) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override
     {
         if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton)

@@ -37,16 +37,6 @@ private slots:
         QCOMPARE(w->txtName->accessibleName() + w->cboDate->accessibleName() + w->cboMonth->accessibleName() +
                      w->cboYear->accessibleName(),
                  QStringLiteral("NameDateMonthYear"));
-        // The drop-down, built when it first opens, in the list's font and colours.
-        w->cboYear->showPopup();
-        const QAbstractItemView* dropDown = w->cboYear->view();
-        QVERIFY(dropDown->isVisible());
-        QCOMPARE(dropDown->font().family(), QStringLiteral("Verdana"));
-        QVERIFY2(dropDown->font().bold(), "the drop-down is bold");
-        QCOMPARE(dropDown->font().pointSizeF(), 8.25);
-        QCOMPARE(dropDown->palette().color(QPalette::Text), QColor(192, 192, 255));
-        QCOMPARE(dropDown->palette().color(QPalette::Base), QColor(58, 58, 58));
-        w->cboYear->hidePopup();
         QCOMPARE(w->txtName->text(), QString());
     }
 

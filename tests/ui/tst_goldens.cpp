@@ -10,6 +10,8 @@
 #include "links/FrmAbout.h"
 #include "links/Promotions.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,7 +68,11 @@ class TestGoldens : public QObject
     }
 
 private slots:
-    void initTestCase() { QApplication::setCursorFlashTime(0); }
+    void initTestCase()
+    {
+        setUpApplication(); // the style, fonts and icon the program draws with
+        QApplication::setCursorFlashTime(0);
+    }
     void init() { rec.reset(); }
 
     // Each draw shows one offer, and only the offer shown is in the tab order.
@@ -84,6 +90,16 @@ private slots:
                 compare(w, name), shown << name;
         }
         QCOMPARE(shown.size(), 2);
+    }
+
+    // The year list opened: the drop-down, built when it first opens, in the list's font
+    // and colours.
+    void entryYearListOpen()
+    {
+        FrmMain* w = activated(frmMain());
+        w->cboYear->showPopup();
+        compare(w->cboYear->view()->window(), "entry-year-list");
+        w->cboYear->hidePopup();
     }
 
     void resultWindowForEachSign_data()
