@@ -69,15 +69,19 @@ foreign_tmp() {
 # Only root can stand in for another user.
 [ "$(id -u)" = 0 ] && check "another user's runtime folder and locks in /tmp stop nothing; the lock is the user's own" foreign_tmp
 
-# --- signals: SIGTERM and SIGHUP end the run through its own quit, the lock goes, and the
-# status says which signal it was; a signal the program was started ignoring (nohup's
-# SIGHUP, SIGINT for a job started in the background, as launch does) leaves it running
+# --- signals: SIGTERM, SIGINT and SIGHUP end the run through its own quit, also with a box
+# open, the lock goes, and the status says which signal it was; a signal the program was
+# started ignoring (nohup's SIGHUP, SIGINT for a job started in the background, as launch
+# does) leaves it running
 lock_file=$XDG_RUNTIME_DIR/Quorvex-single-copy.lock
-# Starts the program through $1 (env, or nohup), sends it signal $2 once its window is up,
-# and expects the status $3 with the lock gone, or "running" with the lock kept.
+# Starts the program through $1 (env, nohup or interruptible), types the keys $4 if given
+# (one that opens a box), sends it signal $2, and expects the status $3 with the lock gone,
+# or "running" with the lock kept.
 after_signal() {
     "$1" "$BIN" >/dev/null 2>&1 & LAUNCHED=$!; PIDS+=("$LAUNCHED")
-    wait_count windows 1 && kill -"$2" "$LAUNCHED" || return 1
+    local main; STATUS=
+    main=$(wait_window "$WINDOW") && { [ -z "${4:-}" ] || { press "$main" "$4" && wait_window "$BOX" >/dev/null; }; } &&
+        kill -"$2" "$LAUNCHED" || return 1
     if [ "$3" = running ]; then
         sleep 0.5; kill -0 "$LAUNCHED" && [ -e "$lock_file" ]
     else
@@ -87,7 +91,12 @@ after_signal() {
     stop_all
     return $status
 }
+# A start in a terminal's foreground, where SIGINT (Ctrl+C) is not ignored as for a background job.
+printf '#!/usr/bin/python3\nimport os, signal, sys\nsignal.signal(signal.SIGINT, signal.SIG_DFL)\nos.execv(sys.argv[1], sys.argv[1:])\n' >"$WORK/interruptible"
+chmod +x "$WORK/interruptible"
 check "SIGTERM ends the run, status 143, lock released" after_signal env TERM 143
+check "SIGTERM with a message box open too" after_signal env TERM 143 1
+check "SIGINT from the terminal ends the run, status 130, lock released" after_signal "$WORK/interruptible" INT 130
 check "SIGHUP ends the run, status 129, lock released" after_signal env HUP 129
 check "started with nohup, it outlives SIGHUP" after_signal nohup HUP running
 check "started in the background, it outlives SIGINT" after_signal env INT running
