@@ -25,7 +25,9 @@ public:
 private slots:
     void init() { rec.reset(); }
 
-    void opensEmptyWithTheFirstEntriesPicked()
+    // The lists' entries and their first picks, and the names a screen reader says (the
+    // empty name box is in the entry window's golden).
+    void opensWithTheFirstEntriesPicked()
     {
         FrmMain* w = activated(frmMain());
         QStringList lists; // each list's count, first and last entries, then what it shows
@@ -37,7 +39,6 @@ private slots:
         QCOMPARE(w->txtName->accessibleName() + w->cboDate->accessibleName() + w->cboMonth->accessibleName() +
                      w->cboYear->accessibleName(),
                  QStringLiteral("NameDateMonthYear"));
-        QCOMPARE(w->txtName->text(), QString());
     }
 
     void dateChecks_data()
