@@ -41,6 +41,10 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched == m_window) {
+            // The program shows and hides its windows; a window minimized and restored (by
+            // the user, or by mutter as it maps the window) stays where it is.
+            if (event->spontaneous())
+                return false;
             if (event->type() == QEvent::Show)
                 place();
             else if (event->type() == QEvent::Hide && !framing())
