@@ -43,7 +43,15 @@ SCREEN_SIZE=$(xdpyinfo | awk '/dimensions:/ {print $2}')
 start_window_manager() {
     case $DESKTOP in
     openbox) openbox >/dev/null 2>&1 & sleep 0.5 ;;
-    mutter) start_nested dbus-run-session -- mutter --wayland --nested ;;
+    # mutter 49 and later have no nested mode: a headless one, with a virtual monitor of the
+    # screen's size for each monitor asked for.
+    mutter) if mutter --help 2>&1 | grep -q -- --nested; then
+            start_nested dbus-run-session -- mutter --wayland --nested
+        else
+            local monitors=()
+            for _ in $(seq "${MUTTER_DEBUG_NUM_DUMMY_MONITORS:-1}"); do monitors+=(--virtual-monitor "$SCREEN_SIZE"); done
+            start_nested dbus-run-session -- mutter --wayland --headless "${monitors[@]}"
+        fi ;;
     # A copy, since a container may refuse the file capabilities that the installed one has.
     kwin) cp /usr/bin/kwin_wayland "$WORK/kwin_wayland"
         start_nested dbus-run-session -- "$WORK/kwin_wayland" --x11-display "$DISPLAY" --xwayland \
