@@ -43,7 +43,7 @@ SCREEN_SIZE=$(xdpyinfo | awk '/dimensions:/ {print $2}')
 start_window_manager() {
     case $DESKTOP in
     openbox) openbox >/dev/null 2>&1 & sleep 0.5 ;;
-    # mutter 49 and later have no nested mode: a headless one, with a virtual monitor of the
+    # Newer mutter (50 here) has no nested mode: a headless one, with a virtual monitor of the
     # screen's size for each monitor asked for.
     mutter) if mutter --help 2>&1 | grep -q -- --nested; then
             start_nested dbus-run-session -- mutter --wayland --nested
