@@ -58,7 +58,13 @@ public:
             return request.buttons.testFlag(answer) ? answer : QMessageBox::Ok;
         });
     }
-    ~Recorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+    // The run's end, as main ends it: no window left for the leak checker.
+    ~Recorder() override
+    {
+        reset();
+        freeWindows();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    }
 
     QStringList texts() const
     {

@@ -92,8 +92,7 @@ after_signal() {
     return $status
 }
 # A start in a terminal's foreground, where SIGINT (Ctrl+C) is not ignored as for a background job.
-printf '#!/usr/bin/python3\nimport os, signal, sys\nsignal.signal(signal.SIGINT, signal.SIG_DFL)\nos.execv(sys.argv[1], sys.argv[1:])\n' >"$WORK/interruptible"
-chmod +x "$WORK/interruptible"
+printf '#!/usr/bin/python3\nimport os, signal, sys\nsignal.signal(signal.SIGINT, signal.SIG_DFL)\nos.execv(sys.argv[1], sys.argv[1:])\n' >"$WORK/interruptible" && chmod +x "$WORK/interruptible"
 check "SIGTERM ends the run, status 143, lock released" after_signal env TERM 143
 check "SIGTERM with a message box open too" after_signal env TERM 143 1
 check "SIGINT from the terminal ends the run, status 130, lock released" after_signal "$WORK/interruptible" INT 130
