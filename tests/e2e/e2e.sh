@@ -24,6 +24,7 @@ press "$box" Return; sleep 0.3
 # --- Esc leads to the exit screen, above other windows, and its messages above it
 press "$main" Escape
 exit_id=$(wait_window "$WINDOW" "$main"); verdict "Esc on the entry window brings up the exit screen" $?
+check "the exit screen has the keyboard" wait_until 3 active "$exit_id"
 check "the exit screen's frame is centred on the screen" frame_centred_on "$exit_id" "$(screen_centre)"
 check "exit screen is marked above" eval 'xprop -id "$exit_id" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE'
 # A window manager numbers a title shown twice at once (KWin: "Quorvex v1.0 <2>").

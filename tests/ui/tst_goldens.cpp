@@ -99,7 +99,6 @@ private slots:
         FrmMain* w = activated(frmMain());
         w->cboYear->showPopup();
         compare(w->cboYear->view()->window(), "entry-year-list");
-        w->cboYear->hidePopup();
     }
 
     void resultWindowForEachSign_data()
