@@ -22,9 +22,13 @@ class NetWmState
 {
 public:
     NetWmState(xcb_connection_t* connection, QWidget* window)
-        : m_connection(connection), m_window(xcb_window_t(window->winId())),
-          m_property(atom("_NET_WM_STATE")), m_above(atom("_NET_WM_STATE_ABOVE"))
+        : m_connection(connection), m_window(xcb_window_t(window->winId()))
     {
+        // Interned once a run, by the first window asked.
+        static const xcb_atom_t property = atom(connection, "_NET_WM_STATE");
+        static const xcb_atom_t above = atom(connection, "_NET_WM_STATE_ABOVE");
+        m_property = property;
+        m_above = above;
         const Owned<xcb_get_property_reply_t> reply(
             xcb_get_property_reply(
                 m_connection, xcb_get_property(m_connection, 0, m_window, m_property, XCB_ATOM_ATOM, 0, 64),
@@ -49,10 +53,10 @@ public:
     }
 
 private:
-    xcb_atom_t atom(const char* name) const
+    static xcb_atom_t atom(xcb_connection_t* connection, const char* name)
     {
         const Owned<xcb_intern_atom_reply_t> reply(
-            xcb_intern_atom_reply(m_connection, xcb_intern_atom(m_connection, 0, std::strlen(name), name),
+            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name),
                                   nullptr),
             &free);
         return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
