@@ -124,15 +124,13 @@ const QIcon& Look::programIcon()
 namespace
 {
 
-// Every menu bar asks its style for the icon of the overflow button it shows when its menus
-// do not fit. Ours always fit, and reading that icon from Fusion's image files loads every
-// image-format plugin during start-up; the button gets no icon instead.
-// A drop-down list opens below its box as a list in the box's own colours and font, not as
-// a menu in the menu's colours over the box, as tall as the screen.
+// Fusion, with two changes.
 class Style : public QProxyStyle
 {
 public:
     Style() : QProxyStyle(QStringLiteral("Fusion")) {}
+    // A drop-down list opens below its box as a list in the box's own colours and font, not
+    // as a menu in the menu's colours over the box, as tall as the screen.
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* data) const override
     {
@@ -140,6 +138,9 @@ public:
             return 0;
         return QProxyStyle::styleHint(hint, option, widget, data);
     }
+    // Every menu bar asks its style for the icon of the overflow button it shows when its
+    // menus do not fit. Ours always fit, and reading that icon from Fusion's image files loads
+    // every image-format plugin during start-up; the button gets no icon instead.
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override
     {
         if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton)
