@@ -43,8 +43,7 @@ public:
         answerMessages();
         QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
         catchProcessEnd();
-        installLinkLabelAccessibility();
-        installExitScreenAccessibility();
+        setUpApplication(); // as the program sets itself up, before any window
     }
     void catchProcessEnd()
     {

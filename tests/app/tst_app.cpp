@@ -48,9 +48,6 @@ private:
     }
 
 private slots:
-    // Set up as the program sets itself up, once, before any window.
-    void initTestCase() { setUpApplication(); }
-
     void init()
     {
         rec.reset();

@@ -68,11 +68,7 @@ class TestGoldens : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        setUpApplication(); // the style, fonts and icon the program draws with
-        QApplication::setCursorFlashTime(0);
-    }
+    void initTestCase() { QApplication::setCursorFlashTime(0); }
     void init() { rec.reset(); }
 
     // Each draw shows one offer, and only the offer shown is in the tab order.
