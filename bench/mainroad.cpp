@@ -1,5 +1,6 @@
 // The main road in-process, without a display: a request for a date and Back, many times
 // over. Prints the time per cycle and how much resident memory grew.
+#include "ProgramWindows.h"
 #include "display/FrmDisplay.h"
 #include "entry/FrmMain.h"
 #include "ui/MsgBox.h"

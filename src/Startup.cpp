@@ -1,17 +1,19 @@
 #include "Startup.h"
 
+#include "ProgramWindows.h"
 #include "app/FrmExitScreen.h"
 #include "app/Program.h"
 #include "app/SingleCopyLock.h"
 #include "app/UpdateReminder.h"
 #include "entry/FrmMain.h"
 #include "links/Promotions.h"
+#include "platform/EndingSignals.h"
+#include "platform/WaylandFixedSize.h"
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/MsgBox.h"
-#include "ui/Platform.h"
-#include "ui/Policy.h"
 #include "ui/Random.h"
+#include "ui/RunStep.h"
 
 #include <QApplication>
 
@@ -25,25 +27,21 @@ void setUpApplication()
     QGuiApplication::setDesktopFileName(QStringLiteral("com.harrowfen.Quorvex"));
     QApplication::setQuitOnLastWindowClosed(false);
     keepFixedSizeWindowsFixed();
-    watchEndingSignals();
+    watchEndingSignals(QuitProgram);
     installLinkLabelAccessibility();
     installExitScreenAccessibility();
 }
 
 void StartProgram()
 {
-    bool refused = false;
-    runStep([&] {
-        if (anotherCopyRunning()) {
-            refused = true;
-            MsgBox(QStringLiteral("Application is already running"), QMessageBox::Information);
-            QuitProgram();
-        }
-    });
-    if (refused)
+    if (anotherCopyRunning()) {
+        MsgBox(QStringLiteral("Application is already running"), QMessageBox::Information);
+        QuitProgram();
         return;
-    runStep(Randomize);
+    }
+    Randomize();
+    // The reminder stops at a settings store it cannot read or write; start-up goes on.
     runStep(RunUpdateReminder);
-    runStep([] { frmMain()->show(); });
-    runStep([] { CoBrand_Randomize(frmMain()->lblCobrand, frmMain()->lblFullBrand); });
+    frmMain()->show();
+    CoBrand_Randomize(frmMain()->lblCobrand, frmMain()->lblFullBrand);
 }

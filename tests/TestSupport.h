@@ -3,6 +3,7 @@
 // Shared by the widget tests: records every message box (answering it without a screen)
 // and every web address the program opens, and resets the program's windows between tests.
 
+#include "ProgramWindows.h"
 #include "Startup.h"
 #include "app/FrmExitScreen.h"
 #include "app/Program.h"

@@ -3,17 +3,17 @@
 #include "ModTellAFriend.h"
 #include "Program.h"
 #include "links/ModHelp.h"
-#include "ui/Forms.h"
+#include "platform/AccessibleRenewal.h"
+#include "platform/AccessibleWindow.h"
+#include "platform/Announcement.h"
+#include "platform/FocusBeforeText.h"
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/MsgBox.h"
 #include "ui/Placement.h"
-#include "ui/Policy.h"
 #include "ui/Random.h"
-#include "ui/Speech.h"
 #include "ui/Texts.h"
 
-#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -23,11 +23,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 
 using namespace modTellAFriend;
-
-FrmExitScreen* frmExitScreen() { return Forms::instance<FrmExitScreen>(); }
 
 namespace
 {
@@ -67,15 +64,6 @@ QString recommendationText()
                "experience with your friends and family. ");
 }
 
-// A screen reader meets the exit screen as a window, as it meets the other windows.
-QAccessibleInterface* exitScreenAccessible(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("FrmExitScreen"))
-        if (auto* screen = qobject_cast<FrmExitScreen*>(object))
-            return new QAccessibleWidget(screen, QAccessible::Window);
-    return nullptr;
-}
-
 QLineEdit* formBox(QWidget* parent, const char* name, const QRect& rect, const char* text)
 {
     auto* box = new QLineEdit(QString::fromLatin1(text), parent);
@@ -90,30 +78,16 @@ QLineEdit* formBox(QWidget* parent, const char* name, const QRect& rect, const c
 
 } // namespace
 
-// Built hidden (during the first request), the exit screen's controls were met by screen
-// readers while not showing, and they remember them so; Qt tells them only of the window
-// showing. So each control is made anew for them as the window shows: its old object goes,
-// a new one, showing, comes.
 void FrmExitScreen::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     setAttribute(Qt::WA_KeyboardFocusChange); // the focus on Exit is drawn
-    if (!QAccessible::isActive())
-        return;
-    for (QWidget* control : findChildren<QWidget*>()) {
-        QAccessibleEvent gone(control, QAccessible::ObjectDestroyed);
-        QAccessible::updateAccessibility(&gone);
-        QAccessible::deleteAccessibleInterface(
-            QAccessible::uniqueId(QAccessible::queryAccessibleInterface(control)));
-    }
-    for (QWidget* control : findChildren<QWidget*>()) {
-        QAccessibleEvent born(control, QAccessible::ObjectCreated);
-        QAccessible::updateAccessibility(&born);
-    }
+    // Built hidden by the first request, its controls were met by screen readers while not
+    // showing.
+    renewAccessibleControls(this);
     // The screen comes up without taking the focus, so nothing tells the screen reader to
     // speak of it: it is announced, with the message it shows.
-    QTimer::singleShot(0, this,
-                       [this] { announce(this, windowTitle() + QStringLiteral(". ") + Label2->text()); });
+    announceAfterFocus(this, windowTitle() + QStringLiteral(". ") + Label2->text());
 }
 
 FrmExitScreen::FrmExitScreen()
@@ -206,33 +180,26 @@ FrmExitScreen::FrmExitScreen()
 // has made the window stay above all others.) Whoever touched it decides whether it shows.
 void FrmExitScreen::Form_Load()
 {
-    runStep(Randomize);
-    runStep([this] {
-        const int k = static_cast<int>(Rnd() * 4);
-        Label2->setText(supportMessages().at(k));
-    });
+    Randomize();
+    const int k = static_cast<int>(Rnd() * 4);
+    Label2->setText(supportMessages().at(k));
 }
 
-void FrmExitScreen::closeEvent(QCloseEvent* event)
-{
-    Form_Unload();
-    Forms::remove(this);
-    event->accept();
-}
+void FrmExitScreen::closeEvent(QCloseEvent*) { Form_Unload(); }
 
-void FrmExitScreen::Form_Unload() { runStep(QuitProgram); }
+void FrmExitScreen::Form_Unload() { QuitProgram(); }
 
-void FrmExitScreen::cmdClose_Click() { runStep(QuitProgram); }
+void FrmExitScreen::cmdClose_Click() { QuitProgram(); }
 
 void FrmExitScreen::Check1_Click()
 {
     if (!Check1->isChecked())
         return;
-    runStep([this] { Check1->setChecked(false); });
-    runStep(OpenHomePage);
+    Check1->setChecked(false);
+    OpenHomePage();
 }
 
-void FrmExitScreen::lblGoToHome_Click() { runStep(OpenSoftwaresPage); }
+void FrmExitScreen::lblGoToHome_Click() { OpenSoftwaresPage(); }
 
 void FrmExitScreen::cmdSubmit_Click()
 {
@@ -251,7 +218,7 @@ void FrmExitScreen::cmdSubmit_Click()
             return;
         }
     }
-    runStep(SubmitReferral);
+    SubmitReferral();
 }
 
 QString FrmExitScreen::boxText(QWidget* box) const
@@ -284,35 +251,41 @@ QString FrmExitScreen::placeholderOf(QWidget* box) const
 }
 
 // The five boxes show their placeholder until the user types: entering a box that shows it
-// clears it, leaving a box that holds only blanks puts it back. The two e-mail boxes refuse
-// a typed blank. The placeholder goes one turn of the event loop after the focus comes: a
-// screen reader that saw the text change first would take the focus event for a repeat and
-// say nothing of the box.
+// clears it, leaving a box that holds only blanks puts it back.
+void FrmExitScreen::box_GotFocus(QWidget* box)
+{
+    changeAfterFocusIsSaid(box, [this, box] {
+        if (trimBlanks(boxText(box)) == placeholderOf(box))
+            setBoxText(box, QString());
+    });
+}
+
+void FrmExitScreen::box_LostFocus(QWidget* box)
+{
+    if (trimBlanks(boxText(box)).isEmpty())
+        setBoxText(box, placeholderOf(box));
+}
+
+// The two e-mail boxes refuse a typed blank.
+bool FrmExitScreen::email_KeyPress(QWidget* box, const QString& typed)
+{
+    if (typed != QLatin1String(" "))
+        return false;
+    MsgBox(QStringLiteral("Email Address Cannot Contain Space"), QMessageBox::Critical);
+    box->setFocus();
+    return true;
+}
+
 bool FrmExitScreen::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* box = qobject_cast<QWidget*>(watched);
-    if (event->type() == QEvent::FocusIn) {
-        QMetaObject::invokeMethod(
-            box,
-            [this, box] {
-                runStep([&] {
-                    if (box->hasFocus() && trimBlanks(boxText(box)) == placeholderOf(box))
-                        setBoxText(box, QString());
-                });
-            },
-            Qt::QueuedConnection);
-    } else if (event->type() == QEvent::FocusOut) {
-        runStep([&] {
-            if (trimBlanks(boxText(box)).isEmpty())
-                setBoxText(box, placeholderOf(box));
-        });
-    } else if (event->type() == QEvent::KeyPress && (box == txtEmail || box == txtFriendEmail) &&
-               static_cast<QKeyEvent*>(event)->text() == QLatin1String(" ")) {
-        MsgBox(QStringLiteral("Email Address Cannot Contain Space"), QMessageBox::Critical);
-        box->setFocus();
-        return true;
-    }
+    auto* box = static_cast<QWidget*>(watched);
+    if (event->type() == QEvent::FocusIn)
+        box_GotFocus(box);
+    else if (event->type() == QEvent::FocusOut)
+        box_LostFocus(box);
+    else if (event->type() == QEvent::KeyPress && (box == txtEmail || box == txtFriendEmail))
+        return email_KeyPress(box, static_cast<QKeyEvent*>(event)->text());
     return QWidget::eventFilter(watched, event);
 }
 
-void installExitScreenAccessibility() { QAccessible::installFactory(exitScreenAccessible); }
+void installExitScreenAccessibility() { meetAsWindow(FrmExitScreen::staticMetaObject); }

@@ -48,6 +48,10 @@ private:
     void lblGoToHome_Click();
     void cmdSubmit_Click();
 
+    void box_GotFocus(QWidget* box);
+    void box_LostFocus(QWidget* box);
+    bool email_KeyPress(QWidget* box, const QString& typed);
+
     QString boxText(QWidget* box) const;
     void setBoxText(QWidget* box, const QString& text);
     QString placeholderOf(QWidget* box) const;
@@ -55,6 +59,3 @@ private:
 
 // How screen readers meet the exit screen: as a window; installed once, at start-up.
 void installExitScreenAccessibility();
-
-// The program-wide exit screen, created (hidden) on first touch.
-FrmExitScreen* frmExitScreen();

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-// The program's one way of ending itself, and the signals that end it the same way.
+// The program's one way of ending itself.
 
 // Closes every loaded window, releases the single-copy lock and ends the event loop with
 // status 0, so that main returns; nothing after the call runs in the loop. A call made while
@@ -18,10 +18,3 @@ void freeWindows();
 // For tests: what QuitProgram does instead of ending the event loop once every window is
 // closed. The quit then counts as over.
 void setProcessEnd(std::function<void(int)> end);
-
-// SIGTERM, SIGINT and SIGHUP quit the program through QuitProgram, from the event loop; a
-// signal that the program was started ignoring (nohup, a background job) stays ignored.
-void watchEndingSignals();
-// The signal that ended the run, 0 when none did. main ends the process by it, once the
-// windows are freed, so that whoever started the program sees how it ended.
-int endingSignal();

@@ -1,17 +1,14 @@
 #include "Settings.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include "ProgramFileName.h"
+#include "platform/PrivateFolder.h"
+
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <memory>
 #include <stdexcept>
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace
 {
@@ -34,7 +31,7 @@ QString shifted(const QString& text, int by)
 QString storeFile()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
-           applicationName() + QStringLiteral(".ini");
+           programFileName() + QStringLiteral(".ini");
 }
 
 // The store is opened only where that can neither hang nor reach what is not the user's: its
@@ -44,19 +41,10 @@ QString storeFile()
 // it can be had within half a second, where QSettings would wait for it for ever.
 void checkStore(const QString& file, bool forWriting)
 {
-    if (!isOwnPrivateFolder(QFileInfo(file).path()))
+    if (!ensureOwnPrivateFolder(QFileInfo(file).path()))
         throw std::runtime_error("the settings folder is not the user's own");
-#ifdef Q_OS_UNIX
-    struct stat info;
-    const auto own = [&info] { return info.st_uid == ::getuid(); };
-    const QByteArray path = QFile::encodeName(file);
-    if (::lstat(path.constData(), &info) == 0) {
-        if (S_ISLNK(info.st_mode) && (!own() || ::stat(path.constData(), &info) != 0))
-            throw std::runtime_error("the settings file is a link of someone else's");
-        if (!S_ISREG(info.st_mode) || !own() || info.st_size > 1024 * 1024)
-            throw std::runtime_error("the settings file is no regular file of the user's");
-    }
-#endif
+    if (!isAbsentOrOwnFile(file, 1024 * 1024))
+        throw std::runtime_error("the settings file is no regular file of the user's");
     QLockFile lock(file + QStringLiteral(".lock"));
     if (forWriting && !lock.tryLock(500))
         throw std::runtime_error("the settings file is locked");
@@ -65,29 +53,12 @@ void checkStore(const QString& file, bool forWriting)
 std::unique_ptr<QSettings> openStore(bool forWriting)
 {
     checkStore(storeFile(), forWriting);
-    auto store = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, applicationName());
+    auto store = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, programFileName());
     store->beginGroup(QStringLiteral("Settings"));
     return store;
 }
 
 } // namespace
-
-bool isOwnPrivateFolder(const QString& folder)
-{
-    if (!QFileInfo::exists(folder)) {
-        QDir().mkpath(QFileInfo(folder).path());
-        QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-#ifdef Q_OS_UNIX
-    struct stat info;
-    return ::lstat(QFile::encodeName(folder).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
-           info.st_uid == ::getuid() && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
-#else
-    return QFileInfo(folder).isDir();
-#endif
-}
-
-QString applicationName() { return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(); }
 
 QString EncodeSetting(const QString& text) { return shifted(text, shift); }
 QString DecodeSetting(const QString& text) { return shifted(text, -shift); }

@@ -6,13 +6,6 @@
 // program's file name, the section "Settings" and the encoded key. Keys and values are
 // stored encoded. Nothing is cached: every read and write goes to the store.
 
-// The base name of the running program file, taken afresh at each call.
-QString applicationName();
-
-// Whether the folder is a real folder of this user's that no one else can write to; one that
-// is not there yet is made first, readable by the user alone.
-bool isOwnPrivateFolder(const QString& folder);
-
 // The stored value of a key, decoded; empty when there is none. Throws std::runtime_error
 // when the store cannot be read safely (see Settings.cpp).
 QString GetStoredSetting(const QString& key);

@@ -1,17 +1,13 @@
 #include "SingleCopyLock.h"
 
-#include "Settings.h"
+#include "ProgramFileName.h"
+#include "platform/PrivateFolder.h"
+#include "platform/ProcessAlive.h"
 
 #include <QLockFile>
 #include <QStandardPaths>
-#include <QSysInfo>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <unistd.h>
-#endif
 
 namespace
 {
@@ -23,13 +19,7 @@ bool ownerAlive(const QLockFile& lock)
 {
     qint64 pid = 0;
     QString host, application;
-    if (!lock.getLockInfo(&pid, &host, &application) || pid <= 0)
-        return true;
-#ifdef Q_OS_UNIX
-    if (host.isEmpty() || host == QSysInfo::machineHostName())
-        return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
-#endif
-    return true;
+    return !lock.getLockInfo(&pid, &host, &application) || lockOwnerRuns(pid, host);
 }
 
 } // namespace
@@ -37,11 +27,11 @@ bool ownerAlive(const QLockFile& lock)
 QString lockFilePath()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty() || !isOwnPrivateFolder(folder))
+    if (folder.isEmpty() || !ensureOwnPrivateFolder(folder))
         folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (folder.isEmpty() || !isOwnPrivateFolder(folder))
+    if (folder.isEmpty() || !ensureOwnPrivateFolder(folder))
         return {};
-    return folder + QLatin1Char('/') + applicationName() + QStringLiteral("-single-copy.lock");
+    return folder + QLatin1Char('/') + programFileName() + QStringLiteral("-single-copy.lock");
 }
 
 void releaseLock()
@@ -73,7 +63,7 @@ bool anotherCopyRunning()
         std::atexit(releaseLock);
     } else if (lock->error() != QLockFile::LockFailedError) {
         std::fprintf(stderr, "%s: cannot take the single-copy lock %s; running without it\n",
-                     qPrintable(applicationName()),
+                     qPrintable(programFileName()),
                      path.isEmpty() ? "(no private folder)" : qPrintable(path));
     }
     return lock->error() == QLockFile::LockFailedError;

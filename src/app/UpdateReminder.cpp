@@ -3,7 +3,7 @@
 #include "Settings.h"
 #include "links/ModHelp.h"
 #include "ui/MsgBox.h"
-#include "ui/Policy.h"
+#include "ui/RunStep.h"
 
 #include <QRegularExpression>
 

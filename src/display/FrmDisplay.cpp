@@ -1,15 +1,10 @@
 #include "FrmDisplay.h"
 
-#include "entry/FrmMain.h"
 #include "links/Promotions.h"
 #include "links/WebMenus.h"
-#include "sign/ModPlanetSign.h"
-#include "ui/Forms.h"
-#include "ui/KeptAbove.h"
+#include "platform/Announcement.h"
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
-#include "ui/Policy.h"
-#include "ui/Speech.h"
 #include "ui/Texts.h"
 
 #include <QAction>
@@ -19,24 +14,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTimer>
-
-FrmDisplay* frmDisplay() { return Forms::instance<FrmDisplay>(); }
-
-void showZevodSignInResult()
-{
-    if (const auto description = signDescription(strZevodSign))
-        frmDisplay()->lblSignDesc->setText(*description);
-    QLabel* sign = frmDisplay()->lblZevodSign;
-    sign->setText(strZevodSign);
-    Look::growToFit(sign);
-    // What a screen reader says of the window as it opens: the sign and its paragraph, which
-    // a sighted user sees at once, though no label of them takes the focus. Screen readers
-    // of Qt before 6.8 read it from the description; later ones hear it announced.
-    frmDisplay()->setAccessibleDescription(frmDisplay()->fraPowerSign->title() + QStringLiteral(": ") +
-                                           strZevodSign + QStringLiteral(". ") +
-                                           frmDisplay()->lblSignDesc->text());
-}
 
 namespace
 {
@@ -67,12 +44,10 @@ FrmDisplay::FrmDisplay() : MainForm(7455, 5520)
                            Look::verdana(8.25, true));
     Frame2 = Look::panel(client(), "Frame2", twRect(0, 0, 7455, 855), Look::band);
     Frame5 = Look::panel(client(), "Frame5", twRect(0, 4680, 7455, 855), Look::band);
-    const PromoLabels promos = createPromoLabels(Frame2, Frame5,
-                                                 {twRect(120, 240, 7200, 465), twRect(255, 160, 6945, 615),
-                                                  twRect(255, 160, 6945, 615), Qt::AlignHCenter});
-    Label61 = promos.Label61;
-    lblCobrand = promos.lblCobrand;
-    lblFullBrand = promos.lblFullBrand;
+    std::tie(Label61, lblCobrand, lblFullBrand) =
+        createPromoLabels(Frame2, Frame5,
+                          {twRect(120, 240, 7200, 465), twRect(255, 160, 6945, 615),
+                           twRect(255, 160, 6945, 615), Qt::AlignHCenter});
 
     fraPowerSign = Look::titledFrame(client(), "fraPowerSign", twRect(0, 840, 7455, 3255),
                                      QStringLiteral("Zevod Astrology Sign"), Look::verdana(9, true));
@@ -90,7 +65,6 @@ FrmDisplay::FrmDisplay() : MainForm(7455, 5520)
     setTabOrder(cmdExit, cmdBack);
     setExitButton(cmdExit);
     connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
-    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 
     mnuFile = addMenu(this, "mnuFile", "&File");
     addMenuItem(mnuFile, this, "mnuFileBack", "&Back", [this] { mnuFileBack_Click(); });
@@ -101,22 +75,24 @@ FrmDisplay::FrmDisplay() : MainForm(7455, 5520)
     cmdExit->setFocus();
 }
 
-// Back: close this window (which creates the exit screen, hidden) and show the entry window
-// as the user left it. Each step runs whatever became of the one before; this object stays
-// valid until the handler returns.
-void FrmDisplay::cmdBack_Click()
+void FrmDisplay::showSign(const QString& sign, const std::optional<QString>& description)
 {
-    runStep([this] { passOnKeptAbove(this, frmMain()); });
-    runStep([this] { closeForBack(); });
-    runStep([] { frmMain()->show(); });
+    if (description)
+        lblSignDesc->setText(*description);
+    lblZevodSign->setText(sign);
+    Look::growToFit(lblZevodSign);
+    // What a screen reader says of the window as it opens: the sign and its paragraph, which
+    // a sighted user sees at once, though no label of them takes the focus. Screen readers
+    // of Qt before 6.8 read it from the description; later ones hear it announced.
+    setAccessibleDescription(fraPowerSign->title() + QStringLiteral(": ") + sign + QStringLiteral(". ") +
+                             lblSignDesc->text());
 }
 
-void FrmDisplay::cmdExit_Click()
-{
-    runStep([this] { close(); });
-}
+// Back: the entry window takes this window's place (whoever listens to backRequested puts it
+// there).
+void FrmDisplay::cmdBack_Click() { emit backRequested(); }
+
 void FrmDisplay::mnuFileBack_Click() { cmdBack_Click(); }
-void FrmDisplay::mnuExit_Click() { cmdExit_Click(); }
 
 void FrmDisplay::showEvent(QShowEvent* event)
 {
@@ -130,7 +106,7 @@ bool FrmDisplay::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate && m_signToSay) {
         m_signToSay = false;
-        QTimer::singleShot(0, this, [this] { announce(this, accessibleDescription()); });
+        announceAfterFocus(this, accessibleDescription());
     }
     return MainForm::event(event);
 }

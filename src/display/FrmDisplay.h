@@ -1,6 +1,8 @@
 #pragma once
 
-#include "app/MainForm.h"
+#include "ui/MainForm.h"
+
+#include <optional>
 
 class LinkLabel;
 class QGroupBox;
@@ -29,8 +31,15 @@ public:
     QMenu* mnuFile;
     QMenu* mnuHelp;
 
+    // What the sign request writes: the sign, and its paragraph when the sign has one (the
+    // design's paragraph stays otherwise).
+    void showSign(const QString& sign, const std::optional<QString>& description);
+
     void cmdBack_Click();
-    void cmdExit_Click();
+
+signals:
+    // The person asked to go back to the entry window.
+    void backRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -38,14 +47,6 @@ protected:
 
 private:
     void mnuFileBack_Click();
-    void mnuExit_Click();
 
     bool m_signToSay = false;
 };
-
-// The program-wide result window, created on first touch.
-FrmDisplay* frmDisplay();
-
-// Puts the paragraph of strZevodSign (when the sign has a row) and the sign itself into
-// the result window.
-void showZevodSignInResult();

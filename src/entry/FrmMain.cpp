@@ -1,17 +1,13 @@
 #include "FrmMain.h"
 
-#include "app/FrmExitScreen.h"
-#include "display/FrmDisplay.h"
 #include "links/Promotions.h"
 #include "links/WebMenus.h"
+#include "platform/ListValueSpeech.h"
 #include "sign/SignTable.h"
-#include "ui/Forms.h"
-#include "ui/KeptAbove.h"
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/MsgBox.h"
-#include "ui/Policy.h"
-#include "ui/Speech.h"
+#include "ui/RunStep.h"
 #include "ui/Texts.h"
 
 #include <QAction>
@@ -26,8 +22,6 @@
 #include <QPushButton>
 #include <QShortcut>
 
-FrmMain* frmMain() { return Forms::instance<FrmMain>(); }
-
 namespace
 {
 
@@ -37,12 +31,7 @@ QComboBox* picker(QWidget* parent, const char* name, const QRect& rect, const ch
     list->setObjectName(QLatin1String(name));
     list->setGeometry(rect);
     list->setAccessibleName(QLatin1String(accessibleName));
-    // Before Qt 6.5 screen readers did not hear a closed list's value; its description
-    // carries it there, read with the name and again whenever it changes. Later Qt says the
-    // value itself, and a description would say it twice.
-    if (!listsSpeakTheirValue())
-        QObject::connect(list, &QComboBox::currentTextChanged, list,
-                         [list](const QString& value) { list->setAccessibleDescription(value); });
+    makeListValueHeard(list);
     QPalette palette = list->palette();
     for (auto role : {QPalette::Button, QPalette::Base, QPalette::Window})
         palette.setColor(role, Look::dark);
@@ -102,12 +91,10 @@ FrmMain::FrmMain() : MainForm(7485, 5910)
     Frame5 = Look::panel(client(), "Frame5", twRect(0, 5040, 7500, 855), Look::band);
     cmdExit = Look::button(Frame5, "cmdExit", twRect(6000, 240, 1260, 465), QStringLiteral("&Exit"),
                            Look::buttonFace, Look::verdana(8.25, true));
-    const PromoLabels promos = createPromoLabels(Frame2, Frame5,
-                                                 {twRect(150, 240, 7185, 555), twRect(120, 160, 5745, 615),
-                                                  twRect(120, 165, 5745, 615), Qt::AlignLeft});
-    Label61 = promos.Label61;
-    lblCobrand = promos.lblCobrand;
-    lblFullBrand = promos.lblFullBrand;
+    std::tie(Label61, lblCobrand, lblFullBrand) =
+        createPromoLabels(Frame2, Frame5,
+                          {twRect(150, 240, 7185, 555), twRect(120, 160, 5745, 615),
+                           twRect(120, 165, 5745, 615), Qt::AlignLeft});
 
     setTabOrder(txtName, cboDate);
     setTabOrder(cboDate, cboMonth);
@@ -117,7 +104,6 @@ FrmMain::FrmMain() : MainForm(7485, 5910)
     setExitButton(cmdExit);
 
     connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
-    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
     buildMenus();
     // Alt+O presses the Find button as well as the Alt+Z of its caption. The menu bar also
     // claims Alt+O for its switched-off "Make Money &Online", so either may receive it.
@@ -161,29 +147,17 @@ QString FrmMain::yearText() const { return cboYear->currentText(); }
 QString FrmMain::monthText() const { return cboMonth->currentText(); }
 QString FrmMain::dayText() const { return cboDate->currentText(); }
 
-// The sign request: check the entry, look the date up, fill the result window and put it
-// in this window's place.
+// The sign request: check the entry and look the date up; the result window then shows the
+// sign in this window's place. A lookup that fails leaves the sign of the last one.
 void FrmMain::cmdNext_Click()
 {
     if (!ValidateEntry())
         return;
     runStep([this] { FindZevodSign(*this); });
-    runStep(showZevodSignInResult);
-    runStep([this] { passOnKeptAbove(this, frmDisplay()); });
-    runStep([this] { hide(); });
-    runStep([] { frmExitScreen()->hide(); });
-    runStep([] { frmDisplay()->show(); });
+    emit signRequested(strZevodSign);
 }
 
 void FrmMain::mnuFindPowerSign_Click() { cmdNext_Click(); }
-void FrmMain::cmdExit_Click()
-{
-    runStep([this] { close(); });
-}
-void FrmMain::mnuExit_Click()
-{
-    runStep([this] { close(); });
-}
 
 bool FrmMain::ValidateEntry()
 {
@@ -230,7 +204,7 @@ QString FrmMain::filterTyped(const QString& text, int controlCode)
     QString accepted;
     for (char32_t character : text.toUcs4()) {
         int code = controlCode ? controlCode : character > 0x7fff ? -1 : static_cast<int>(character);
-        runStep([&] { txtName_KeyPress(code); });
+        txtName_KeyPress(code);
         if (code != 0)
             accepted.append(QChar(code));
     }

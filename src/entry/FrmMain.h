@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MainForm.h"
 #include "sign/ModPlanetSign.h"
+#include "ui/MainForm.h"
 
 class LinkLabel;
 class QComboBox;
@@ -10,7 +10,8 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 
-// The entry window: the user types a name, picks a date of birth and asks for the sign.
+// The entry window: the user types a name, picks a date of birth and asks for the sign. Its
+// Exit command (cmdExit_Click, mnuExit_Click) is MainForm's.
 class FrmMain : public MainForm, public DatePickers
 {
     Q_OBJECT
@@ -47,6 +48,11 @@ public:
     QString monthText() const override;
     QString dayText() const override;
 
+signals:
+    // The person asked for the sign of the entry, which was accepted and looked up: the
+    // result window is to show it in this window's place.
+    void signRequested(const QString& sign);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -54,8 +60,6 @@ private:
     void Form_Load();
     void cmdNext_Click();
     void mnuFindPowerSign_Click();
-    void cmdExit_Click();
-    void mnuExit_Click();
     void txtName_KeyPress(int& KeyAscii);
     void buildMenus();
     // The part of typed text that the filter lets in; controlCode stands in for every
@@ -65,6 +69,3 @@ private:
 
     bool m_forwarding = false;
 };
-
-// The program-wide entry window, created on first touch.
-FrmMain* frmMain();

@@ -5,7 +5,6 @@
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/Placement.h"
-#include "ui/Policy.h"
 #include "ui/Texts.h"
 
 #include <QIcon>
@@ -62,12 +61,9 @@ FrmAbout::FrmAbout(QWidget* caller) : QDialog(caller)
     cmdOK->setFocus();
 }
 
-void FrmAbout::cmdOK_Click()
-{
-    runStep([this] { accept(); });
-}
-void FrmAbout::lblHomePage_Click() { runStep(OpenHomePage); }
-void FrmAbout::Label5_Click() { runStep(OpenFullBrandPage); }
+void FrmAbout::cmdOK_Click() { accept(); }
+void FrmAbout::lblHomePage_Click() { OpenHomePage(); }
+void FrmAbout::Label5_Click() { OpenFullBrandPage(); }
 
 void showAboutWindow()
 {

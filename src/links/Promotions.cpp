@@ -3,7 +3,6 @@
 #include "ModHelp.h"
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
-#include "ui/Policy.h"
 #include "ui/Random.h"
 
 short intCoBrandRandomNumber = 0;
@@ -31,27 +30,26 @@ QString fullBrandOfferText()
         "this software fully branded for your website. Click here for more details.");
 }
 
-// The same on both windows: each opens its page and ignores a failure.
-static void Label61_Click() { runStep(OpenHomePage); }
-static void lblCobrand_Click() { runStep(OpenCoBrandPage); }
-static void lblFullBrand_Click() { runStep(OpenFullBrandPage); }
+// The same on both windows: each opens its page.
+static void Label61_Click() { OpenHomePage(); }
+static void lblCobrand_Click() { OpenCoBrandPage(); }
+static void lblFullBrand_Click() { OpenFullBrandPage(); }
 
 PromoLabels createPromoLabels(QWidget* topBand, QWidget* bottomBand, const PromoGeometry& geometry)
 {
-    PromoLabels labels{};
-    labels.Label61 = new LinkLabel(topBand, "Label61", geometry.label61, boardPromotionText(), 9,
-                                   Qt::AlignHCenter | Qt::AlignTop);
-    labels.lblCobrand = new LinkLabel(bottomBand, "lblCobrand", geometry.cobrand, coBrandOfferText(), 8.25,
-                                      geometry.offerAlignment | Qt::AlignTop);
-    labels.lblFullBrand = new LinkLabel(bottomBand, "lblFullBrand", geometry.fullBrand, fullBrandOfferText(),
-                                        8.25, geometry.offerAlignment | Qt::AlignTop);
-    for (LinkLabel* offer : {labels.lblCobrand, labels.lblFullBrand})
+    auto* Label61 = new LinkLabel(topBand, "Label61", geometry.label61, boardPromotionText(), 9,
+                                  Qt::AlignHCenter | Qt::AlignTop);
+    auto* lblCobrand = new LinkLabel(bottomBand, "lblCobrand", geometry.cobrand, coBrandOfferText(), 8.25,
+                                     geometry.offerAlignment | Qt::AlignTop);
+    auto* lblFullBrand = new LinkLabel(bottomBand, "lblFullBrand", geometry.fullBrand, fullBrandOfferText(),
+                                       8.25, geometry.offerAlignment | Qt::AlignTop);
+    for (LinkLabel* offer : {lblCobrand, lblFullBrand})
         Look::setBackground(offer, Look::band); // opaque, unlike the other links
-    labels.lblCobrand->setReachable(false);     // behind the fully-branded offer
-    QObject::connect(labels.Label61, &LinkLabel::clicked, Label61_Click);
-    QObject::connect(labels.lblCobrand, &LinkLabel::clicked, lblCobrand_Click);
-    QObject::connect(labels.lblFullBrand, &LinkLabel::clicked, lblFullBrand_Click);
-    return labels;
+    lblCobrand->setReachable(false);            // behind the fully-branded offer
+    QObject::connect(Label61, &LinkLabel::clicked, Label61_Click);
+    QObject::connect(lblCobrand, &LinkLabel::clicked, lblCobrand_Click);
+    QObject::connect(lblFullBrand, &LinkLabel::clicked, lblFullBrand_Click);
+    return {Label61, lblCobrand, lblFullBrand};
 }
 
 short coBrandNumber(float r) { return static_cast<short>(static_cast<int>(r * 6) + 1); }
@@ -60,11 +58,9 @@ void CoBrand_Randomize(LinkLabel* lblCobrand, LinkLabel* lblFullBrand)
 {
     intCoBrandRandomNumber = coBrandNumber(Rnd());
     const bool fullBrand = intCoBrandRandomNumber % 2 == 0;
-    runStep([=] {
-        LinkLabel* front = fullBrand ? lblFullBrand : lblCobrand;
-        LinkLabel* behind = fullBrand ? lblCobrand : lblFullBrand;
-        front->raise();
-        front->setReachable(true);
-        behind->setReachable(false);
-    });
+    LinkLabel* front = fullBrand ? lblFullBrand : lblCobrand;
+    LinkLabel* behind = fullBrand ? lblCobrand : lblFullBrand;
+    front->raise();
+    front->setReachable(true);
+    behind->setReachable(false);
 }

@@ -2,17 +2,15 @@
 
 #include <QRect>
 #include <QString>
+#include <tuple>
 
 class LinkLabel;
 class QWidget;
 
 // The three promotional link labels that both main windows carry: the board promotion in
 // the top band and the two offers, lying on each other, in the bottom band.
-struct PromoLabels {
-    LinkLabel* Label61;
-    LinkLabel* lblCobrand;
-    LinkLabel* lblFullBrand;
-};
+using PromoLabels =
+    std::tuple<LinkLabel* /*Label61*/, LinkLabel* /*lblCobrand*/, LinkLabel* /*lblFullBrand*/>;
 
 struct PromoGeometry {
     QRect label61, cobrand, fullBrand;

@@ -2,7 +2,6 @@
 
 #include "FrmAbout.h"
 #include "ModHelp.h"
-#include "ui/Policy.h"
 
 #include <QMainWindow>
 #include <QMenu>
@@ -11,13 +10,13 @@
 namespace
 {
 
-// Each opens its page and nothing else; a failure is ignored.
-void mnuOnline_Click() { runStep(OpenOnlineHelpPage); }
-void mnuVisit_Click() { runStep(OpenHomePage); }
-void mnuUpdate_Click() { runStep(OpenUpdatePage); }
-void mnuDonate_Click() { runStep(OpenDonatePage); }
-void mnuMakeMoneyOnline_Click() { runStep(OpenFullBrandPage); }
-void mnuAbout_Click() { runStep(showAboutWindow); }
+// Each opens its page and nothing else; a page that cannot be opened is not.
+void mnuOnline_Click() { OpenOnlineHelpPage(); }
+void mnuVisit_Click() { OpenHomePage(); }
+void mnuUpdate_Click() { OpenUpdatePage(); }
+void mnuDonate_Click() { OpenDonatePage(); }
+void mnuMakeMoneyOnline_Click() { OpenFullBrandPage(); }
+void mnuAbout_Click() { showAboutWindow(); }
 
 } // namespace
 

@@ -4,17 +4,34 @@
 
 namespace
 {
+
 QList<QWidget*>& registry()
 {
     static QList<QWidget*> forms;
     return forms;
 }
+
+// Takes a window out of the set as it is asked to close, before its own close handler runs.
+class Unloading : public QObject
+{
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Close)
+            registry().removeAll(static_cast<QWidget*>(watched));
+        return false;
+    }
+};
+
 } // namespace
 
 void Forms::add(QWidget* form)
 {
-    if (!registry().contains(form))
+    static Unloading unloading;
+    if (!registry().contains(form)) {
         registry().append(form);
+        form->installEventFilter(&unloading);
+    }
 }
 
 void Forms::remove(QWidget* form) { registry().removeAll(form); }

@@ -5,13 +5,13 @@
 
 // The program's windows are one instance each, created the first time any code touches
 // them and destroyed when they are closed; the next touch creates a fresh one from its
-// design. Forms keeps the set of loaded windows, hidden ones included.
+// design. Forms keeps the set of loaded windows, hidden ones included; a window leaves it as
+// it closes (no window of the program refuses to close), while the object itself stays valid
+// until control returns to the event loop.
 namespace Forms
 {
 
 void add(QWidget* form);
-// Called by a window's close handler once the close is certain. The object itself stays
-// valid until control returns to the event loop.
 void remove(QWidget* form);
 QList<QWidget*> loaded();
 // Forgets every window, once they are all deleted at the end of the run.
@@ -22,7 +22,9 @@ void clear();
 // else any shown window of the program. None before the first window shows.
 QWidget* owner();
 
-template <class T> T* instance()
+// The loaded window of class T, or a new one, which setUp connects to the rest of the
+// program before anyone else touches it.
+template <class T> T* instance(void (*setUp)(T*) = nullptr)
 {
     for (QWidget* form : loaded())
         if (T* match = qobject_cast<T*>(form))
@@ -30,6 +32,8 @@ template <class T> T* instance()
     T* form = new T;
     form->setAttribute(Qt::WA_DeleteOnClose);
     add(form);
+    if (setUp)
+        setUp(form);
     return form;
 }
 

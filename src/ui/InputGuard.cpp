@@ -1,12 +1,13 @@
 #include "InputGuard.h"
 
+#include "platform/NativeWindow.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QStyleHints>
 #include <QWidget>
-#include <QWindow>
 
 namespace
 {
@@ -46,11 +47,7 @@ private:
     void noteWindowEvent(QEvent::Type type)
     {
         if (type == QEvent::Show) {
-            // The native window exists from the first show on, and is made anew after a close.
-            if (QWindow* native = m_window->windowHandle()) {
-                native->removeEventFilter(this);
-                native->installEventFilter(this);
-            }
+            filterNativeWindow(m_window, this);
             m_appeared = true;
             m_activeSinceShown = false;
             m_since.start();

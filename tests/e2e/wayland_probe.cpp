@@ -1,6 +1,7 @@
 // Run by wayland.sh on native Wayland: every fixed-size window of the program asked to
 // maximize and to go full screen, as the title bar that Qt draws there does; the program must
 // live on with each window at its size.
+#include "ProgramWindows.h"
 #include "Startup.h"
 #include "app/FrmExitScreen.h"
 #include "app/Program.h"

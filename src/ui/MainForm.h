@@ -16,14 +16,24 @@ public:
 
     QWidget* client() const { return m_client; }
 
-protected:
-    // The button that Enter (with the focus not on a push button) and Esc press.
-    void setExitButton(QPushButton* button) { m_exitButton = button; }
-    // Fixes the window's size once the menu bar is in place.
-    void fixSize();
     // Closes the window for the result window's Back, which shows the entry window instead
     // of the exit screen.
     void closeForBack();
+
+signals:
+    // The person left the window (its Exit button, File > Exit, the close box); it is off
+    // screen by now and closing.
+    void left();
+
+protected:
+    // The Exit button: its click runs cmdExit_Click, and Enter (with the focus not on a push
+    // button) and Esc press it.
+    void setExitButton(QPushButton* button);
+    // Fixes the window's size once the menu bar is in place.
+    void fixSize();
+    // The Exit command of both windows and their File menus: closes the window.
+    void cmdExit_Click() { close(); }
+    void mnuExit_Click() { cmdExit_Click(); }
 
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

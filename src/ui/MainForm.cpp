@@ -1,15 +1,10 @@
 #include "MainForm.h"
 
-#include "FrmExitScreen.h"
-#include "Program.h"
-#include "ui/Forms.h"
-#include "ui/InputGuard.h"
-#include "ui/Look.h"
-#include "ui/Placement.h"
-#include "ui/Policy.h"
-#include "ui/Texts.h"
+#include "InputGuard.h"
+#include "Look.h"
+#include "Placement.h"
+#include "Texts.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -26,6 +21,12 @@ MainForm::MainForm(int clientWidthTwips, int clientHeightTwips) : m_client(new Q
     setCentralWidget(m_client);
     keepPlaced(this);
     guardInput(this);
+}
+
+void MainForm::setExitButton(QPushButton* button)
+{
+    m_exitButton = button;
+    connect(button, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 }
 
 void MainForm::fixSize()
@@ -45,33 +46,18 @@ void MainForm::keyPressEvent(QKeyEvent* event)
     QMainWindow::keyPressEvent(event);
 }
 
-void MainForm::closeEvent(QCloseEvent* event)
-{
-    Form_Unload();
-    Forms::remove(this);
-    event->accept();
-}
+void MainForm::closeEvent(QCloseEvent*) { Form_Unload(); }
 
-// Leaving either main window brings up the exit screen as the window closes; a quit that is closing every
-// window has no use for it. Back only creates it (its message drawn) and never puts it on screen: a window
-// mapped and withdrawn before the window manager has managed it can be left on screen, unpainted (mutter
-// does).
+// Leaving either main window brings up the exit screen as the window closes (whoever listens
+// to left shows it); Back does not.
 void MainForm::Form_Unload()
 {
-    if (quitUnderWay())
+    if (m_closingForBack)
         return;
-    if (m_closingForBack) {
-        runStep([] { frmExitScreen(); });
-        return;
-    }
     // This window goes off screen first, so that no window manager numbers the title of one
     // of two windows with the same caption.
-    // It takes the keyboard this window had.
     hide();
-    runStep([] {
-        frmExitScreen()->show();
-        frmExitScreen()->activateWindow();
-    });
+    emit left();
 }
 
 void MainForm::closeForBack()

@@ -1,57 +1,11 @@
-#include "Platform.h"
-
-#include <algorithm>
+#include "WaylandFixedSize.h"
 
 #include <QApplication>
 #include <QPointer>
-#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <QWindowStateChangeEvent>
-
-QByteArray chosenPlatform(const QByteArray& qpaPlatform, const QByteArray& display,
-                          const QByteArray& waylandDisplay)
-{
-    if (!qpaPlatform.isEmpty())
-        return {};
-    if (!display.isEmpty())
-        return waylandDisplay.isEmpty() ? "xcb" : "xcb;wayland";
-    if (!waylandDisplay.isEmpty())
-        return "wayland";
-    return {};
-}
-
-QByteArray startFailure(const QByteArray& platform, const QByteArray& display,
-                        const QByteArray& waylandDisplay, const QStringList& qtSaid)
-{
-    // Qt names the display it could not reach; anything else is the platform plugin's own
-    // failure (a damaged or missing library), which Qt's words explain.
-    const bool displayReached =
-        !qtSaid.isEmpty() && std::none_of(qtSaid.begin(), qtSaid.end(), [](const QString& line) {
-            return line.contains(QLatin1String("could not connect to display")) ||
-                   line.contains(QLatin1String("wl_display")) ||
-                   line.contains(QLatin1String("Wayland display"));
-        });
-    if (!displayReached)
-        return displayFailure(platform, display, waylandDisplay);
-    return "Quorvex: the display is there, but the platform plugin could not start:\n" +
-           qtSaid.join(QLatin1Char('\n')).toLocal8Bit();
-}
-
-QByteArray displayFailure(const QByteArray& platform, const QByteArray& display,
-                          const QByteArray& waylandDisplay)
-{
-    if (platform.startsWith("wayland"))
-        return "Quorvex: cannot open the Wayland display \"" +
-               (waylandDisplay.isEmpty() ? QByteArray("wayland-0") : waylandDisplay) + "\"";
-    if (platform.isEmpty() || platform.startsWith("xcb")) {
-        if (display.isEmpty())
-            return "Quorvex: no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set";
-        return "Quorvex: cannot open the display \"" + display + "\"";
-    }
-    return "Quorvex: cannot start on the platform \"" + platform + "\"";
-}
 
 namespace
 {

@@ -1,0 +1,6 @@
+#include "ProgramFileName.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+QString programFileName() { return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(); }
