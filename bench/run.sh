@@ -8,7 +8,7 @@ set -eu
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then exec dbus-run-session -- "$0" "$@" 2>/dev/null; fi
 BUILD=$(readlink -f "$1")
 RUNS=${2:-15}
-source "$(dirname "$0")/../scripts/xsession.sh"
+source "$(dirname "$0")/../scripts/session/session.sh"
 
 # The minimal window gets the entry window's size, menu bar included.
 "$BUILD/Quorvex" >/dev/null 2>&1 &

@@ -5,28 +5,19 @@
 set -eu
 BIN=$(readlink -f "$1")
 OUT=$(mkdir -p "$2" && cd "$2" && pwd)
-XSESSION_SCREEN=2560x1600x24 source "$(dirname "$0")/xsession.sh"
+SESSION_SCREEN=2560x1600x24 source "$(dirname "$0")/session/session.sh"
 start_window_manager
 
-"$BIN" >/dev/null 2>&1 &
-sleep 1.5
-active() { xdotool getactivewindow; }
-shoot() { sleep 0.6; import -window "$(active)" -frame "$OUT/$1.png"; echo "$OUT/$1.png"; }
-shoot entry-window
-xdotool type --delay 30 ann
+# Each window once it is up, active and painted.
+shoot() { wait_for 5 "window $2 to become active" active "$2" && settle && import -window "$2" -frame "$OUT/$1.png" && echo "$OUT/$1.png"; }
+launch
+main=$(wait_window "$WINDOW"); shoot entry-window "$main"
 # 15 March 1960: the day list, the month list, the year list
-xdotool key Tab; xdotool type --delay 30 15
-xdotool key Tab; xdotool type --delay 30 mar
-xdotool key Tab; xdotool type --delay 30 1960
-xdotool key alt+z
-shoot result-window
-xdotool key alt+h a
-shoot about-window
-xdotool key Escape
-sleep 0.3
-xdotool key Return
-sleep 0.5
-exit_id=$(program_windows "$WINDOW" | head -1)
-xdotool windowactivate --sync "$exit_id"
-sleep 0.6; import -window "$exit_id" -frame "$OUT/exit-screen.png"; echo "$OUT/exit-screen.png"
+press "$main" a n n Tab 1 5 Tab m a r Tab 1 9 6 0 alt+z
+result=$(wait_window "$WINDOW" "$main"); shoot result-window "$result"
+press "$result" alt+h a
+about=$(wait_window "$WINDOW" "$result"); shoot about-window "$about"
+xdotool key Escape; wait_gone "$about"
+press "$result" Return
+exit_id=$(wait_window "$WINDOW" "$result"); shoot exit-screen "$exit_id"
 xdotool key alt+x

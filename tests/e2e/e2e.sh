@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # End-to-end tests: the real program under Xvfb with a window manager, driven with xdotool
 # as a user would. Usage: e2e.sh PATH/TO/Quorvex. DESKTOP picks the window manager: openbox
-# (the default), mutter or kwin (see xsession.sh).
+# (the default), mutter or kwin (see scripts/session/desktops.sh).
 set -u
 BIN=$(readlink -f "$1")
-source "$(dirname "$0")/../../scripts/xsession.sh"
+source "$(dirname "$0")/../../scripts/session/session.sh"
 start_window_manager
 
 # --- start-up shows the entry window, centred
@@ -19,7 +19,7 @@ check "the entry window's frame opens centred on the screen" frame_centred_on "$
 # once; Qt can read the keymap after that and see no key at all. So the keys go again then.
 for _ in 1 2 3; do press "$main" a dead_acute e; box=$(wait_window "$BOX") && break; done
 verdict "a letter composed with a dead key is refused" $?
-press "$box" Return; sleep 0.3
+press "$box" Return; wait_gone "$box"
 
 # --- Esc leads to the exit screen, above other windows, and its messages above it
 press "$main" Escape
@@ -30,7 +30,8 @@ check "exit screen is marked above" eval 'xprop -id "$exit_id" _NET_WM_STATE | g
 # A window manager numbers a title shown twice at once (KWin: "Quorvex v1.0 <2>").
 check "the exit screen's title is not numbered" eval '! xprop -id "$exit_id" _NET_WM_VISIBLE_NAME | grep -q "<"'
 xmessage -center "another program" & other_pid=$!
-other=$(wait_foreign_window '^xmessage$'); xdotool windowactivate "$other" 2>/dev/null; sleep 0.5
+other=$(wait_foreign_window '^xmessage$'); xdotool windowactivate "$other" 2>/dev/null
+wait_for 5 "xmessage to become active" active "$other"
 check "the exit screen stays above a window opened and activated after it" stacked_above "$exit_id" "$other"
 kill $other_pid; wait $other_pid 2>/dev/null
 # A second copy's message opens above the first copy's exit screen, which covers the
@@ -46,8 +47,9 @@ check "Enter ends the second copy with status 0" [ "$STATUS" = 0 ]
 kept() { local now="$(windows) windows at $(geometry "$exit_id"), settings $(md5sum < "$settings_file")"
     [ "$now" = "1 windows at $place, settings $stored" ] || { echo "  was at $place, settings $stored; now $now"; false; }; }
 check "the first copy keeps its window where it was, and the settings" kept
-xdotool windowmove "$exit_id" 200 300; sleep 0.5
-click_at "$exit_id" 300 249; sleep 0.3 # into txtEmail
+before=$(geometry "$exit_id"); xdotool windowmove "$exit_id" 200 300
+wait_for 5 "the exit screen to move" eval '[ "$(geometry "$exit_id")" != "$before" ]'
+click_at "$exit_id" 300 249 # into txtEmail
 xdotool key space
 box=$(wait_window "$BOX"); verdict "a blank in the e-mail box is refused" $?
 top=$(xprop -root _NET_CLIENT_LIST_STACKING | awk '{ print $NF }')
@@ -55,39 +57,38 @@ check "the refusal is owned by the exit screen and above it" eval '[ $((top)) = 
     xprop -id "$box" WM_TRANSIENT_FOR | grep -q "$(printf 0x%x "$exit_id")" &&
     xprop -id "$box" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE'
 check "the refusal is centred on the exit screen" near "$(frame_centre "$box")" "$(frame_centre "$exit_id")"
-press "$box" Return; sleep 0.3
+press "$box" Return; wait_gone "$box"
 press "$exit_id" alt+x; wait_exit $first
 check "E&xit on the exit screen ends the process with status 0" [ "$STATUS" = 0 ]
 check "the program releases its single-copy lock when it ends" [ ! -e "$XDG_RUNTIME_DIR/Quorvex-single-copy.lock" ]
 
 # --- two quick Enters press one button
 launch; again=$LAUNCHED
-main=$(wait_window "$WINDOW"); sleep 1
-press "$main" Tab Tab Tab Tab # onto Find, with no name given
-sleep 0.5; xdotool key Return
+main=$(wait_window "$WINDOW")
+press "$main" Tab Tab Tab Tab Return # Find, with no name given
 box=$(wait_window "$BOX"); verdict "Enter on Find without a name is refused" $?
-xdotool key --delay 150 Return Return; sleep 0.8
+xdotool key --delay 150 Return Return; settle
 check "two quick Enters on the refusal close it and leave the entry window up" \
     [ "$(boxes)" = 0 -a "$(windows)" = 1 -a "$(shown_window "$WINDOW" none)" = "$main" ]
 press "$main" a n n Tab Tab Tab Tab
-xdotool key --delay 150 Return Return; sleep 0.8
+xdotool key --delay 150 Return Return; settle
 result=$(wait_window "$WINDOW" "$main")
 check "two quick Enters on Find leave the result window up" [ "$(windows)" = 1 -a -n "$result" ]
-press "$result" alt+b; sleep 0.8
+press "$result" alt+b; ready "$main"
 
 # --- a double click on Find shows the result and keeps it; one on Back does not press
 # Find; the entry window comes back where it was
 place=$(frame_geometry "$main")
-click_at "$main" 250 -90 2; sleep 0.8 # the Find button
+click_at "$main" 250 -90 2; settle # the Find button
 result=$(wait_window "$WINDOW" "$main")
 check "a double click on Find leaves the result window up" [ "$(windows)" = 1 -a -n "$result" ]
 check "the result window's frame is centred on the screen" frame_centred_on "$result" "$(screen_centre)"
-click_at "$result" 300 -75 2; sleep 0.8 # the Back button
+click_at "$result" 300 -75 2; settle # the Back button
 check "a double click on Back leaves the entry window up, alone" [ "$(wait_window "$WINDOW")" = "$main" -a "$(windows)" = 1 ]
 check "the entry window comes back where it was" [ "$(frame_geometry "$main")" = "$place" ]
 
 # --- leaving from the result window, the exit screen's close box ends the process
-press "$main" alt+z; sleep 0.5
+press "$main" alt+z
 result=$(wait_window "$WINDOW" "$main")
 press "$result" Return
 exit_id=$(wait_window "$WINDOW" "$result")
@@ -102,15 +103,18 @@ stop_all
 # Back the moved window is where it was left, and still on top if the user put it there
 launch
 main=$(wait_window "$WINDOW")
-xdotool windowmove "$main" 40 60; sleep 1.5
+xdotool windowmove "$main" 40 60
+# Past the second in which the program puts a frame right, the window is still there.
+wait_for 5 "the window to move" eval '! near "$(frame_centre "$main")" "$(screen_centre)"'; settle; settle
 moved=$(frame_geometry "$main")
 check "a window moved right after it appears stays there" eval '! near "$(frame_centre "$main")" "$(screen_centre)"'
 xmessage -center "another program" & other_pid=$!
 other=$(wait_foreign_window '^xmessage$'); xdotool windowactivate "$other" 2>/dev/null
-wait_until 5 active "$other"; sleep 0.5
+wait_for 5 "xmessage to become active" active "$other"
+wait_out_guard # the entry window is inactive now: its guard no longer counts
 click_at "$main" 250 -90 # Find, with no name given
 box=$(wait_window "$BOX"); verdict "one click on the inactive window, back from another program, presses Find" $?
-press "$box" Return; sleep 0.3
+press "$box" Return; wait_gone "$box"
 kill $other_pid; wait $other_pid 2>/dev/null
 wmctrl -i -r "$main" -b add,above # "Always on top" from the window manager's menu
 above() { local w=$1; wait_until 2 eval 'xprop -id "$w" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE' ||
@@ -118,17 +122,17 @@ above() { local w=$1; wait_until 2 eval 'xprop -id "$w" _NET_WM_STATE | grep -q 
 press "$main" a n n alt+z
 result=$(wait_window "$WINDOW" "$main")
 check "the user's \"always on top\" passes to the result window" above "$result"
-press "$result" alt+b; sleep 0.8
+press "$result" alt+b; wait_gone "$result"
 check "and back to the entry window after Back" above "$main"
 check "after Find and Back the moved window is where it was left" eval '[ "$(frame_geometry "$main")" = "$moved" ] ||
     { echo "  moved to $moved, back at $(frame_geometry "$main")"; false; }'
 stop_all
 
-# --- a reminder date 30 days old, no room on the disk and the lock of a killed copy: the
+# --- a reminder date years old, no room on the disk and the lock of a killed copy: the
 # question comes before the entry window, and Yes opens the update page although the date
 # cannot be saved
-encode() { python3 -c 'import sys; print("".join(chr(ord(c) + 85) for c in sys.argv[1]))' "$1"; }
-old=$(encode "$(date -d '30 days ago' +%Y-%m-%dT%H:%M:%S)")
+# "Duration" = 2001-01-01T00:00:00 as stored: each character's code 85 higher, in UTF-8.
+old=$'\xc2\x87\xc2\x85\xc2\x85\xc2\x86\xc2\x82\xc2\x85\xc2\x86\xc2\x82\xc2\x85\xc2\x86\xc2\xa9\xc2\x85\xc2\x85\xc2\x8f\xc2\x85\xc2\x85\xc2\x8f\xc2\x85\xc2\x85'
 printf '[Settings]\n%%99%%CA%%C7%%B6%%C9%%BE%%C4%%C3=%s\n' "$old" > "$settings_file"
 mkdir -p "$WORK/bin"
 printf '#!/bin/sh\nulimit -S -f unlimited\necho "$1" >> %s/opened\n' "$WORK" > "$WORK/bin/xdg-open"
@@ -137,9 +141,9 @@ chmod +x "$WORK/bin/xdg-open"
 box=$(wait_window "$BOX"); verdict "a due reminder asks at start-up" $?
 check "the question comes before the entry window" [ "$(windows)" = 0 ]
 press "$box" y # Yes
-wait_window "$WINDOW" >/dev/null; sleep 0.5
+wait_window "$WINDOW" >/dev/null
 check "Yes opens the update page with a full disk" \
-    grep -qx 'http://quorvex.harrowfen.com/download-quorvex.html' "$WORK/opened"
+    wait_for 5 "the update page" grep -qx 'http://quorvex.harrowfen.com/download-quorvex.html' "$WORK/opened"
 check "the failed save leaves the old date and shows nothing" eval 'grep -q "$old" "$settings_file" && [ "$(boxes)" = 0 ]'
 stop_all
 

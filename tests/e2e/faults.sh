@@ -4,7 +4,7 @@
 # launcher. Usage: faults.sh PATH/TO/Quorvex
 set -u
 BIN=$(readlink -f "$1")
-source "$(dirname "$0")/../../scripts/xsession.sh"
+source "$(dirname "$0")/../../scripts/session/session.sh"
 start_window_manager
 
 # --- SIGKILL at any moment of a run, then a start: the window appears, settings intact
@@ -24,9 +24,9 @@ verdict "after SIGKILL at any moment the next start shows the entry window, sett
 bad=0
 for round in $(seq 12); do
     launch; launch
-    wait_count windows 1; wait_count boxes 1; sleep 0.3
+    wait_count windows 1; wait_count boxes 1; settle
     [ "$(windows)" = 1 ] && [ "$(boxes)" = 1 ] || { bad=$((bad + 1)); echo "  round $round: $(windows) windows, $(boxes) refusals"; }
-    import -window "$(wait_window "$WINDOW")" -crop 380x40+8+365 png:- | md5sum >> "$WORK/offers"
+    w=$(wait_window "$WINDOW") && import -window "$w" -crop 380x40+8+365 png:- | md5sum >> "$WORK/offers"
     stop_all
 done
 verdict "two copies at once: one window and one 'already running', 12 times" $bad
@@ -35,7 +35,7 @@ check "different starts show different offers" [ "$(sort -u "$WORK/offers" | wc 
 # --- a settings folder that cannot be written, and an INI file full of garbage
 starts_quietly() {
     launch
-    wait_count windows 1 && sleep 0.5 && [ "$(boxes)" = 0 ] && kill -0 $LAUNCHED 2>/dev/null
+    wait_count windows 1 && settle && [ "$(boxes)" = 0 ] && kill -0 $LAUNCHED 2>/dev/null
     local status=$?
     stop_all
     return $status
@@ -50,8 +50,7 @@ check "a garbled reminder value: entry window, no message" starts_quietly
 # --- no browser launcher on the PATH: a link does nothing, silently
 mkdir -p "$WORK/empty"
 PATH=$WORK/empty launch
-press "$(wait_window "$WINDOW")" alt+h v; sleep 0.3 # Help > Visit Us Online
-xdotool key alt+d; sleep 0.8                         # Donate
+press "$(wait_window "$WINDOW")" alt+h v alt+d; settle # Help > Visit Us Online, then Donate
 check "without xdg-open links do nothing and the program goes on" \
     eval '[ "$(windows)" = 1 ] && [ "$(boxes)" = 0 ] && kill -0 $LAUNCHED'
 stop_all
@@ -83,7 +82,7 @@ after_signal() {
     main=$(wait_window "$WINDOW") && { [ -z "${4:-}" ] || { press "$main" "$4" && wait_window "$BOX" >/dev/null; }; } &&
         kill -"$2" "$LAUNCHED" || return 1
     if [ "$3" = running ]; then
-        sleep 0.5; kill -0 "$LAUNCHED" && [ -e "$lock_file" ]
+        settle; kill -0 "$LAUNCHED" && [ -e "$lock_file" ]
     else
         wait_exit "$LAUNCHED"; [ "$STATUS" = "$3" ] && [ ! -e "$lock_file" ]
     fi || { echo "  status ${STATUS:-running}, lock: $(ls "$lock_file" 2>&1)"; false; }

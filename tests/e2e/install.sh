@@ -4,7 +4,7 @@
 # launcher does, with the prefix off the PATH. Usage: install.sh BUILD-FOLDER
 set -u
 BUILD=$(readlink -f "$1")
-source "$(dirname "$0")/../../scripts/xsession.sh"
+source "$(dirname "$0")/../../scripts/session/session.sh"
 
 PREFIX="$WORK/my apps"
 ID=com.harrowfen.Quorvex

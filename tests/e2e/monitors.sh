@@ -5,7 +5,7 @@
 set -u
 BIN=$(readlink -f "$1")
 export DESKTOP=mutter MUTTER_DEBUG_NUM_DUMMY_MONITORS=2
-source "$(dirname "$0")/../../scripts/xsession.sh"
+source "$(dirname "$0")/../../scripts/session/session.sh"
 start_window_manager
 
 # Which monitor, 0 (left) or 1 (right), holds the centre of window $1's frame.
@@ -16,7 +16,7 @@ xdotool mousemove 300 500
 launch
 main=$(wait_window "$WINDOW"); verdict "start-up shows the entry window" $?
 check "the entry window opens on the monitor of the mouse pointer" on_monitor "$main" 0
-xdotool windowmove "$main" 1500 200; sleep 1
+xdotool windowmove "$main" 1500 200; wait_for 5 "the entry window on the right monitor" on_monitor "$main" 1
 press "$main" a n n alt+z
 result=$(wait_window "$WINDOW" "$main")
 check "the result window opens on the monitor of the entry window" on_monitor "$result" 1

@@ -5,20 +5,28 @@
 set -u
 if [ -z "${ORCA_SESSION:-}" ]; then exec env ORCA_SESSION=1 dbus-run-session -- "$0" "$@" 2>/dev/null; fi
 BIN=$(readlink -f "$1")
-source "$(dirname "$0")/../../scripts/xsession.sh"
+source "$(dirname "$0")/../../scripts/session/session.sh"
 start_window_manager
 
 start_orca; verdict "Orca speaks" $? || { summary; exit 1; }
 
-# What Orca says after the keys: the words since the last step, on one line.
-said() { sleep "${1:-2}"; tr '\n' ' ' < "$HEARD"; : > "$HEARD"; }
+# What Orca says after the keys: the words since the last step, on one line, once it has
+# spoken and then been quiet for a second (10 s at most each).
+quiet() {
+    local size=-1 _
+    for _ in $(seq 10); do
+        [ "$(stat -c %s "$HEARD")" = "$size" ] && return 0
+        size=$(stat -c %s "$HEARD"); sleep 1
+    done
+}
+said() { wait_for 10 "Orca to speak" test -s "$HEARD"; quiet; tr '\n' ' ' < "$HEARD"; : > "$HEARD"; }
 heard() { echo "$SAID" | grep -qF -- "$1" || { echo "  heard: $SAID"; return 1; }; }
-# Alt held a moment, as a person holds it.
+# Alt held a moment, as a person holds it (the pauses are the keystroke's, not waits).
 chord() { xdotool keydown alt; sleep 0.3; xdotool key "$1"; sleep 0.3; xdotool keyup alt; }
 
 : > "$HEARD"
 launch
-main=$(wait_window "$WINDOW"); SAID=$(said 3)
+main=$(wait_window "$WINDOW"); SAID=$(said)
 check "at start: the name box" heard "Name text"
 # The list's name, its role and its value: "Date combo box. 1." from Orca 43 with Qt 6.4,
 # "Date 1 combo box 1." from Orca 48 with Qt 6.8,
@@ -29,16 +37,16 @@ check "the Date list with its value" heard_list 1
 # Qt 6.4 tells screen readers nothing when a closed list's value changes; from Qt 6.5 on the
 # new value is said.
 qt=$(ls /usr/lib/*/libQt6Core.so.6.* | sed 's/.*\.so\.//' | head -1)
-xdotool key Down; SAID=$(said)
-case $qt in 6.4.*) ;; *) check "the list's new value after Down" heard "2" ;; esac
+xdotool key Down
+case $qt in 6.4.*) ;; *) SAID=$(said); check "the list's new value after Down" heard "2" ;; esac
 xdotool key shift+Tab a n n; said >/dev/null
-chord z; SAID=$(said 3)
+chord z; SAID=$(said)
 check "after Find: the sign" heard "Zevod Astrology Sign: Pisces."
 check "after Find: its paragraph" heard "This amplifies emotionalism"
 chord b; said >/dev/null
 xdotool key Tab; SAID=$(said)
 check "after Back: the Date list with the value kept" heard_list 2
-xdotool key Escape; SAID=$(said 3)
+xdotool key Escape; SAID=$(said)
 # Qt 6.4 says the window's title and role; Qt 6.8, which has announcements, its title and
 # its support message.
 check "the exit screen, reached after a request, announced" heard "Quorvex v1.0"

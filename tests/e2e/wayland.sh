@@ -7,7 +7,7 @@ set -u
 BIN=$(readlink -f "$1")
 PROBE=$(readlink -f "$2")
 HERE=$(cd "$(dirname "$0")" && pwd)
-source "$HERE/../../scripts/xsession.sh"
+source "$HERE/../../scripts/session/session.sh"
 start_weston; verdict "weston starts with Xwayland" $?
 # Waits up to 15 s (weston starts Xwayland only when the first X client comes) for process $1
 # to load Qt platform plugin $2.
@@ -34,7 +34,7 @@ export -n DISPLAY
 export WAYLAND_DISPLAY=$WESTON_WAYLAND
 launch
 check "native Wayland without an X display" runs_on $LAUNCHED libqwayland-generic.so
-sleep 1; stop_all
+settle; stop_all
 check "native Wayland prints no warning" [ ! -s "$WORK/stderr" ]
 check "native Wayland: maximize and full screen leave every window at its size" "$PROBE"
 summary
