@@ -6,8 +6,8 @@
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 start_window_manager() {
     case $DESKTOP in
-    openbox) openbox >/dev/null 2>&1 &
-        wait_for 10 "openbox to manage the screen" wm_ready ;;
+    openbox) openbox >"$WORK/desktop.log" 2>&1 &
+        wait_for 10 "openbox to manage the screen" wm_ready || cat "$WORK/desktop.log" ;;
     # Newer mutter (50 here) has no nested mode: a headless one, with a virtual monitor of the
     # screen's size for each monitor asked for.
     mutter) if mutter --help 2>&1 | grep -q -- --nested; then

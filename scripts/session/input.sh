@@ -22,7 +22,7 @@ press() {
 # counts from its bottom.
 click_at() {
     local x y w h
-    read -r x y w h < <(geometry "$1")
+    read -r x y w h < <(geometry "$1") || return 1
     [ "$3" -lt 0 ] && y=$((y + h + $3)) || y=$((y + $3))
     xdotool mousemove $((x + $2)) "$y" click --repeat "${4:-1}" --delay 120 1
 }

@@ -37,7 +37,9 @@ wait_for() {
     wait_until "$limit" "$@" || { echo "  waited $limit s for $what, in vain" >&2; return 1; }
 }
 # Xvfb picks a free display and writes its number once it is ready.
-Xvfb -displayfd 3 -screen 0 "${SESSION_SCREEN:-1280x1024x24}" -dpi 96 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+# -noreset: an X server resets as its last client leaves and refuses connections meanwhile,
+# which a window manager connecting right after a query would meet.
+Xvfb -noreset -displayfd 3 -screen 0 "${SESSION_SCREEN:-1280x1024x24}" -dpi 96 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
 wait_until 10 test -s "$WORK/display"
 export DISPLAY=":$(cat "$WORK/display")"
 if ! xdpyinfo >/dev/null 2>&1; then

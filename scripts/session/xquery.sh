@@ -30,7 +30,7 @@ shown_window() { program_windows "$1" | grep -vx "$2" | head -1 | grep .; }
 # Waits up to 10 s for such a window; prints its id.
 wait_window() { wait_for 10 "a window titled $1" shown_window "$1" "${2:-none}"; }
 # Waits up to 10 s until window $1 is no longer shown (closed, hidden or withdrawn).
-shown() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+shown() { [ -n "$1" ] && xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 gone() { ! shown "$1"; }
 wait_gone() { wait_for 10 "window $1 to go" gone "$1"; }
 # Waits up to 10 s until the command's count reaches $2.
@@ -38,7 +38,9 @@ at_least() { [ "$($1)" -ge "$2" ]; }
 wait_count() { wait_for 10 "$2 of $1" at_least "$1" "$2"; }
 
 # Prints window $1's absolute x and y, its width and its height.
+# (Without a window id, xwininfo would wait for a click on one.)
 geometry() {
+    [ -n "$1" ] || return 1
     xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END {print x, y, w, h}'
 }
 # The same of the window's frame, as the window manager reports it.
