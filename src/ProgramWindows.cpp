@@ -5,6 +5,7 @@
 #include "display/FrmDisplay.h"
 #include "entry/FrmMain.h"
 #include "platform/KeptAbove.h"
+#include "sign/ModPlanetSign.h"
 #include "ui/Forms.h"
 
 namespace
