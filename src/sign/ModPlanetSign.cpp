@@ -14,7 +14,9 @@ ConversionError::ConversionError(const QString& text)
 
 double toNumber(const QString& text)
 {
-    static const QRegularExpression numeral(QStringLiteral("^ *[+-]?([0-9]+(\\.[0-9]*)?|\\.[0-9]+) *$"));
+    // The whole text: "$" alone would also match before a closing line break.
+    static const QRegularExpression numeral(
+        QRegularExpression::anchoredPattern(QStringLiteral(" *[+-]?([0-9]+(\\.[0-9]*)?|\\.[0-9]+) *")));
     if (!numeral.match(text).hasMatch())
         throw ConversionError(text);
     bool ok = false;

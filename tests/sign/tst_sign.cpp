@@ -92,6 +92,7 @@ private slots:
         QTest::newRow("empty")                           << ""       << "March"   << "1"    << "Before" << true;
         QTest::newRow("blanks only")                     << "  "     << "March"   << "1"    << "Before" << true;
         QTest::newRow("decimal comma")                   << "1950,0" << "March"   << "1"    << "Before" << true;
+        QTest::newRow("a line break after the year")     << "1950\n" << "March"  << "1"    << "Before" << true;
         // clang-format on
     }
     void lookup()
