@@ -55,8 +55,6 @@ void watchEndingSignals(std::function<void()> quit)
 #endif
 }
 
-int endingSignal() { return endedBy; }
-
 void forgetEndingSignal() { endedBy = 0; }
 
 void endAsSignalled()

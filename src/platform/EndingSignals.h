@@ -7,9 +7,7 @@
 // the loop reads it); a signal that the program was started ignoring (nohup, a background
 // job) stays ignored. Elsewhere nothing is watched.
 void watchEndingSignals(std::function<void()> quit);
-// The signal that ended the run, 0 when none did.
-int endingSignal();
-// Forgets it, for a run that goes on (tests).
+// Forgets the signal that ended the run, for a run that goes on (tests).
 void forgetEndingSignal();
 // Once the run is over: a run ended by a signal ends the process by it too, as it would have
 // ended without a handler, so that whoever started the program sees how it ended.
