@@ -2,11 +2,11 @@
 
 #include "ProgramFileName.h"
 #include "platform/PrivateFolder.h"
+#include "platform/UserFolders.h"
 
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
-#include <QStandardPaths>
 #include <memory>
 #include <stdexcept>
 
@@ -27,11 +27,11 @@ QString shifted(const QString& text, int by)
     return result;
 }
 
-// The INI file, as QSettings names it for the user scope.
+// The INI file where QSettings keeps it for the user; opened by that name, so that the file
+// checked is the file written.
 QString storeFile()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
-           programFileName() + QStringLiteral(".ini");
+    return settingsFolder() + QLatin1Char('/') + programFileName() + QStringLiteral(".ini");
 }
 
 // The store is opened only where that can neither hang nor reach what is not the user's: its
@@ -52,8 +52,9 @@ void checkStore(const QString& file, bool forWriting)
 
 std::unique_ptr<QSettings> openStore(bool forWriting)
 {
-    checkStore(storeFile(), forWriting);
-    auto store = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, programFileName());
+    const QString file = storeFile();
+    checkStore(file, forWriting);
+    auto store = std::make_unique<QSettings>(file, QSettings::IniFormat);
     store->beginGroup(QStringLiteral("Settings"));
     return store;
 }

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The per-user settings store: INI text under the user's config folder, addressed by the
+// The per-user settings store: INI text in the platform's settings folder, addressed by the
 // program's file name, the section "Settings" and the encoded key. Keys and values are
 // stored encoded. Nothing is cached: every read and write goes to the store.
 

@@ -3,9 +3,9 @@
 #include "ProgramFileName.h"
 #include "platform/PrivateFolder.h"
 #include "platform/ProcessAlive.h"
+#include "platform/UserFolders.h"
 
 #include <QLockFile>
-#include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 
@@ -26,12 +26,11 @@ bool ownerAlive(const QLockFile& lock)
 
 QString lockFilePath()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty() || !ensureOwnPrivateFolder(folder))
-        folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (folder.isEmpty() || !ensureOwnPrivateFolder(folder))
-        return {};
-    return folder + QLatin1Char('/') + programFileName() + QStringLiteral("-single-copy.lock");
+    for (const QString& folder : lockFolders()) {
+        if (!folder.isEmpty() && ensureOwnPrivateFolder(folder))
+            return folder + QLatin1Char('/') + programFileName() + QStringLiteral("-single-copy.lock");
+    }
+    return {};
 }
 
 void releaseLock()

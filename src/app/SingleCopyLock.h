@@ -12,7 +12,6 @@
 bool anotherCopyRunning();
 void releaseLock();
 
-// The lock file: "<program>-single-copy.lock" in the session's runtime folder, or where there
-// is none (su, ssh, startx without logind) in the user's own cache folder. Both belong to
-// the user alone; empty when neither can be had.
+// The lock file: "<program>-single-copy.lock" in the first of the platform's lock folders
+// that is the user's alone; empty when none can be had.
 QString lockFilePath();
