@@ -6,6 +6,8 @@
 #ifdef Q_OS_UNIX
 #include <sys/socket.h>
 #include <unistd.h>
+#else
+#include <QGuiApplication>
 #endif
 
 namespace
@@ -51,7 +53,9 @@ void watchEndingSignals(std::function<void()> quit)
         ::sigaction(signal, &action, nullptr);
     }
 #else
-    Q_UNUSED(quit);
+    // Windows: the session ending (log off, shut down) asks every program to commit its data
+    // (WM_QUERYENDSESSION) before it ends them; this run ends there, as by Exit.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [quit = std::move(quit)] { quit(); });
 #endif
 }
 

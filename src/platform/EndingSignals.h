@@ -5,7 +5,7 @@
 // Unix: SIGTERM, SIGINT and SIGHUP end the program through quit, from the event loop (the
 // handler writes the signal's number into a socket pair, the one thing it may safely do, and
 // the loop reads it); a signal that the program was started ignoring (nohup, a background
-// job) stays ignored. Elsewhere nothing is watched.
+// job) stays ignored. Windows: the session's end (log off, shut down) ends it through quit.
 void watchEndingSignals(std::function<void()> quit);
 // Forgets the signal that ended the run, for a run that goes on (tests).
 void forgetEndingSignal();

@@ -7,6 +7,6 @@
 // Otherwise an X display wins, Xwayland included: there the exit screen stays above other
 // windows and windows open centred, which native Wayland does not allow a program to ask
 // for. Native Wayland serves when there is no X display, and when the X display cannot be
-// reached.
+// reached. Elsewhere (Windows) always empty: Qt's one platform plugin.
 QByteArray chosenPlatform(const QByteArray& qpaPlatform, const QByteArray& display,
                           const QByteArray& waylandDisplay);

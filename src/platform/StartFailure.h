@@ -3,8 +3,9 @@
 #include <QByteArray>
 #include <QStringList>
 
-// Linux: when Qt cannot open the display, it aborts with advice to reinstall the program; the
-// user gets one plain line instead, and status 1.
+// When Qt cannot open the display, it aborts with advice to reinstall the program; the user
+// gets one plain line instead, and status 1. On Windows, where a GUI program has no console,
+// the line comes in a message box unless stderr was taken.
 
 // What the program prints when Qt cannot start its platform (platform is the one Qt was
 // asked for, empty for Qt's own choice; qtSaid, what Qt said on the way, its fatal message

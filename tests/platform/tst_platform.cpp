@@ -28,12 +28,19 @@ private slots:
         const QString noWayland = "Failed to create wl_display (No such file or directory)";
         using L = QStringList;
         // clang-format off
+#ifdef Q_OS_WIN
+        // Windows has one platform and no display to miss, also under wine with DISPLAY set.
+        const QString missing = "Could not find the Qt platform plugin \"windows\" in \"\"";
+        QTest::newRow("wine with an X display")        << none << QByteArray(":0") << none          << none << L{missing, fatal} << ("Quorvex: the Windows platform plugin could not start:\n" + missing + "\n" + fatal).toUtf8();
+        QTest::newRow("the user chose offscreen")      << QByteArray("offscreen") << none << none    << none << L{fatal}          << ("Quorvex: the Windows platform plugin could not start:\n" + fatal).toUtf8();
+#else
         QTest::newRow("Xwayland on a Wayland desktop, both gone") << none << QByteArray(":1") << QByteArray("wayland-1") << QByteArray("xcb;wayland") << L{"could not connect to display :1", notLoaded, noWayland, fatal} << QByteArray("Quorvex: cannot open the display \":1\"");
         QTest::newRow("X11 desktop, a broken plugin")  << none << QByteArray(":0") << none           << QByteArray("xcb")     << L{notLoaded, fatal} << ("Quorvex: the display is there, but the platform plugin could not start:\n" + notLoaded + "\n" + fatal).toUtf8();
         QTest::newRow("Wayland without X, gone")       << none << none << QByteArray("wl-7")         << QByteArray("wayland") << L{noWayland, fatal} << QByteArray("Quorvex: cannot open the Wayland display \"wl-7\"");
         QTest::newRow("the user chose Wayland")        << QByteArray("wayland") << QByteArray(":0") << none << none         << L{noWayland, fatal} << QByteArray("Quorvex: cannot open the Wayland display \"wayland-0\"");
         QTest::newRow("the user chose another")        << QByteArray("eglfs") << QByteArray(":0") << none << none           << L{} << QByteArray("Quorvex: cannot start on the platform \"eglfs\"");
         QTest::newRow("no display")                    << none << none << none                       << none                  << L{"could not connect to display ", fatal} << QByteArray("Quorvex: no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set");
+#endif
         // clang-format on
     }
     void start()
