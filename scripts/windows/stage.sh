@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Stages Quorvex.exe for installing: the program, stripped, with exactly the DLLs it loads
+# (Qt's and MinGW's runtime, found by following each file's imports) and the one plugin Qt
+# loads, the Windows platform. Windows' own DLLs are left to Windows.
+# Usage: stage.sh BUILD-DIR QT-PREFIX STAGE-DIR
+set -euo pipefail
+build=$1 qt=$2 stage=$3
+mingw=x86_64-w64-mingw32
+search=("$qt/bin" "$(dirname "$($mingw-g++-posix -print-libgcc-file-name)")" "/usr/$mingw/lib")
+
+rm -rf "$stage"
+mkdir -p "$stage/platforms"
+$mingw-strip -o "$stage/Quorvex.exe" "$build/Quorvex.exe"
+$mingw-strip -o "$stage/platforms/qwindows.dll" "$qt/plugins/platforms/qwindows.dll"
+
+# The DLLs a file imports that are found in the search folders, then theirs in turn.
+queue=("$stage/Quorvex.exe" "$stage/platforms/qwindows.dll")
+while [ ${#queue[@]} -gt 0 ]; do
+  file=${queue[0]}
+  queue=("${queue[@]:1}")
+  for dll in $($mingw-objdump -p "$file" | sed -n 's/^\s*DLL Name: //p'); do
+    [ -e "$stage/$dll" ] && continue
+    for dir in "${search[@]}"; do
+      if [ -f "$dir/$dll" ]; then
+        $mingw-strip -o "$stage/$dll" "$dir/$dll"
+        queue+=("$stage/$dll")
+        break
+      fi
+    done
+  done
+done
+# The installer's file lists: what it puts in the program's folder, and what its uninstaller
+# takes away again (that and nothing else).
+files=$(cd "$stage" && find . -type f -printf '%P\n' | LC_ALL=C sort)
+{
+  echo "!define SIZE_KB $(du -sk --apparent-size "$stage" | cut -f1)"
+  echo "!macro InstallFiles"
+  for f in $files; do
+    dir=$(dirname "$f")
+    [ "$dir" = . ] && echo "  SetOutPath \"\$INSTDIR\"" || echo "  SetOutPath \"\$INSTDIR\\${dir//\//\\}\""
+    echo "  File \"/oname=$(basename "$f")\" \"$stage/$f\""
+  done
+  echo "  SetOutPath \"\$INSTDIR\""
+  echo "!macroend"
+  echo "!macro UninstallFiles"
+  for f in $files; do echo "  Delete \"\$INSTDIR\\${f//\//\\}\""; done
+  for d in $(cd "$stage" && find . -mindepth 1 -type d -printf '%P\n' | LC_ALL=C sort -r); do
+    echo "  RMDir \"\$INSTDIR\\${d//\//\\}\""
+  done
+  echo "!macroend"
+} > "$(dirname "$stage")/install-files.nsh"
+echo "$files"
