@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program as a Windows user meets it, under wine in Xvfb with openbox: the
 # installer run silently into a fresh wine prefix, the installed program started from where it
-# was installed and driven by keyboard, a second copy, a copy killed, the store it keeps, and
-# the silent uninstall. Usage: windows.sh PATH/TO/Quorvex-1.0-setup.exe
+# was installed and driven by keyboard, a second copy, a copy killed, the store it keeps, the
+# session's end, and the silent uninstall. Usage: windows.sh PATH/TO/Quorvex-1.0-setup.exe
 set -u
 SETUP=$(readlink -f "$1")
 source "$(dirname "$0")/../../scripts/session/session.sh"
@@ -82,6 +82,13 @@ close_window "$main"
 exit_id=$(wait_window "$WINDOW" "$main")
 press "$exit_id" alt+x; wait_exit $fourth
 check "that copy too ends with status 0" [ "$STATUS" = 0 ]
+
+# --- the session's end (log off, shut down) ends the run like Exit
+launch; fifth=$LAUNCHED
+main=$(wait_window "$WINDOW"); verdict "a copy runs as the session ends" $?
+wineboot --end-session >/dev/null 2>&1; wait_exit $fifth
+check "the session's end ends it with status 0 and releases its lock" \
+    eval '[ "$STATUS" = 0 ] && [ ! -e "$profile/AppData/Local/Quorvex-single-copy.lock" ]'
 
 # --- the silent uninstall takes what was installed and leaves the settings
 wine "$installed/Uninstall.exe" /S >/dev/null 2>&1; wineserver -w
