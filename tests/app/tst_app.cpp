@@ -40,7 +40,7 @@ class TestApp : public QObject
     Recorder rec;
 
 public:
-    enum Obstacle { Fifo, LockFolder, Huge, ForeignLink, ForeignFile };
+    enum Obstacle { Fifo, LockFolder, Huge, ForeignLink, ForeignFile, GroupWritable };
     Q_ENUM(Obstacle)
 
 private:
@@ -130,6 +130,7 @@ private slots:
         QTest::newRow("a 2 MiB file")                << Huge;
         QTest::newRow("another user's link")         << ForeignLink;
         QTest::newRow("another user's file")         << ForeignFile;
+        QTest::newRow("a folder its group can write") << GroupWritable;
         // clang-format on
     }
     void storeInTheWay()
@@ -147,6 +148,15 @@ private slots:
             break;
         case LockFolder:
             QVERIFY(QDir().mkdir(settingsFile + ".lock"));
+            break;
+        case GroupWritable:
+#ifdef Q_OS_WIN
+            QSKIP("a user's profile folders are the user's alone by their access lists");
+#else
+            QVERIFY(QFile::setPermissions(QFileInfo(settingsFile).path(),
+                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                              QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup));
+#endif
             break;
         case Huge:
             QVERIFY(QFile(settingsFile).open(QIODevice::WriteOnly) && QFile(settingsFile).resize(2 << 20));
@@ -243,6 +253,18 @@ private slots:
         QCOMPARE(QApplication::topLevelWidgets().size(), 0);
     }
 
+    // The desktop (on Wayland the dock, the task switcher, the icon) matches the program's
+    // windows to the desktop entry the build installs by its file name, and on X11 by the
+    // window class the entry names.
+    void theDesktopEntryIsTheProgramsOwn()
+    {
+        QFile entry(DESKTOP_ENTRY);
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QCOMPARE(QGuiApplication::desktopFileName() + ".desktop.in", QFileInfo(entry).fileName());
+        QVERIFY(entry.readAll().split('\n').contains("StartupWMClass=" +
+                                                     QCoreApplication::applicationName().toUtf8()));
+    }
+
     // Tab goes round each window's controls, from where the focus is as the window opens.
     void tabOrder_data()
     {
@@ -281,14 +303,21 @@ private slots:
         QCOMPARE(x->txtName->text() + "|" + x->txtEmail->text(), QStringLiteral("Your Name|"));
         enter(x->txtName);
         QCOMPARE(x->txtName->text() + "|" + x->txtEmail->text(), QStringLiteral("|Your Email Address"));
+        // Leaving a blank box puts its placeholder back at once, as the focus moves on.
+        QTest::keyClick(x->txtName, Qt::Key_Tab);
+        QCOMPARE(x->txtName->text(), QStringLiteral("Your Name"));
+        enter(x->txtName);
         x->txtName->setText("your name"); // case counts: not the placeholder
         enter(x->txtEmail);
         enter(x->txtName);
         QCOMPARE(x->txtName->text(), QStringLiteral("your name"));
+        // The "@" comes with AltGr (Ctrl+Alt) on German and French keyboards.
         for (QLineEdit* box : {x->txtEmail, x->txtFriendEmail}) {
             enter(box);
             QTest::keyClicks(box, "a b");
-            QCOMPARE(box->text(), QStringLiteral("ab"));
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Q, QStringLiteral("@"),
+                                Qt::ControlModifier | Qt::AltModifier);
+            QCOMPARE(box->text(), QStringLiteral("ab@"));
         }
         QCOMPARE(rec.texts(), QStringList(2, "Email Address Cannot Contain Space"));
         QCOMPARE(rec.messages[0].icon, QMessageBox::Critical);
