@@ -94,6 +94,8 @@ private slots:
         const QStringList atoz = QString("abcdefghijklmnopqrstuvwxyzAZ").split("", Qt::SkipEmptyParts);
         using L = QStringList;
         const Qt::KeyboardModifiers none = Qt::NoModifier, alt = Qt::AltModifier;
+        const Qt::KeyboardModifiers altGr =
+            Qt::ControlModifier | Qt::AltModifier; // as X11 and Windows report it
         // clang-format off
         QTest::newRow("a to z become capitals")    << atoz                      << none << ""                 << "ABCDEFGHIJKLMNOPQRSTUVWXYZAZ" << 0;
         QTest::newRow("space")                     << L{"J", "o", " ", "A", "n"} << none << ""                 << "JO AN" << 0;
@@ -105,6 +107,8 @@ private slots:
         QTest::newRow("input method word")         << L{}                        << none << "c\u00e9d"         << "CD"    << 1;
         // An Alt chord is a command, never a character.
         QTest::newRow("Alt+Q, Alt+1, Alt+Space")   << L{"q", "1", " "}           << alt  << ""                 << ""      << 0;
+        // AltGr (Ctrl+Alt) types a character, which is refused like any other non-letter.
+        QTest::newRow("AltGr+Q: @, German layout") << L{"@"}                     << altGr << ""                << ""      << 1;
         // clang-format on
     }
     // Refused characters are not typed; Ctrl+V is a control code, not a paste, and Delete a
