@@ -14,6 +14,16 @@ launch; first=$LAUNCHED
 main=$(wait_window "$WINDOW"); verdict "start-up shows the entry window" $?
 check "the entry window's frame opens centred on the screen" frame_centred_on "$main" "$(screen_centre)"
 
+# --- moved by the person, minimized and restored: it comes back where it was put
+at_place() { [ "$(geometry "$1")" = "$2" ]; }
+centred=$(geometry "$main"); xdotool windowmove "$main" 60 80
+wait_for 5 "the entry window to move" eval '! at_place "$main" "$centred"'
+moved=$(geometry "$main")
+xdotool windowminimize "$main"; wait_gone "$main"
+xdotool windowactivate "$main" 2>/dev/null; wait_for 5 "the entry window to come back" shown "$main"
+settle # for a placement that would come after
+check "a window minimized and restored stays where the person put it" at_place "$main" "$moved"
+
 # --- a letter composed with a dead key is refused like a typed one
 # xdotool maps the dead key onto a spare key code just for the press and maps it back at
 # once; Qt can read the keymap after that and see no key at all. So the keys go again then.

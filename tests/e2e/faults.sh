@@ -47,6 +47,19 @@ check "an INI file of random bytes: entry window, no message" starts_quietly
 printf '[Settings]\n%%99%%CA%%C7%%B6%%C9%%BE%%C4%%C3=\xff\xfe garbage\n[[[\n=\n' > "$settings_file"
 check "a garbled reminder value: entry window, no message" starts_quietly
 
+# --- a single-copy lock that cannot be written (a full disk): the program runs without the
+# guard and says so, once, on stderr
+unguarded() {
+    # (stderr through a pipe: the file size limit would stop the line to a file as well)
+    (ulimit -S -f 0; trap '' XFSZ; exec "$BIN") >/dev/null 2> >(cat >"$WORK/stderr") & LAUNCHED=$!; PIDS+=("$LAUNCHED")
+    wait_count windows 1 && kill -0 $LAUNCHED && [ "$(grep -c "cannot take the single-copy lock" "$WORK/stderr")" = 1 ] ||
+        { cat "$WORK/stderr"; false; }
+    local status=$?
+    stop_all
+    return $status
+}
+check "a lock that cannot be written: the program runs and says so on stderr" unguarded
+
 # --- no browser launcher on the PATH: a link does nothing, silently
 mkdir -p "$WORK/empty"
 PATH=$WORK/empty launch
