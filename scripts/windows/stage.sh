@@ -8,6 +8,10 @@ build=$1 qt=$2 stage=$3
 mingw=x86_64-w64-mingw32
 search=("$qt/bin" "$(dirname "$($mingw-g++-posix -print-libgcc-file-name)")" "/usr/$mingw/lib")
 
+# strip writes a time into each file's header: the last commit's, so that two builds of one
+# commit stage the same bytes.
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$(dirname "$0")" log -1 --format=%ct 2>/dev/null || echo 0)}
+
 rm -rf "$stage"
 mkdir -p "$stage/platforms"
 $mingw-strip -o "$stage/Quorvex.exe" "$build/Quorvex.exe"
