@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace
 {
@@ -20,6 +22,41 @@ class TestLinks : public QObject
 
 private slots:
     void init() { rec.reset(); }
+
+    // The menus as a person reads them, each opened by its access key: the captions with their
+    // access keys ("&"), separators as empty captions, and which items are switched off.
+    void menusAsRead_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<Qt::Key>("key"); // with Alt
+        QTest::addColumn<QStringList>("items");
+        using L = QStringList;
+        // clang-format off
+        QTest::newRow("entry File")  << "frmMain"    << Qt::Key_F << L{"Find My &Zevod Astrology Sign", "E&xit"};
+        QTest::newRow("entry Help")  << "frmMain"    << Qt::Key_H << L{"&Online Help", "&Visit Us Online", "", "Check for Software &Update", "", "&About Software"};
+        QTest::newRow("result File") << "frmDisplay" << Qt::Key_F << L{"&Back", "E&xit"};
+        QTest::newRow("result Help") << "frmDisplay" << Qt::Key_H << L{"&Online Help", "&Visit Us Online", "", "&Check for Software Update", "", "&About Software"};
+        // clang-format on
+    }
+    void menusAsRead()
+    {
+        QFETCH(QString, window);
+        QFETCH(Qt::Key, key);
+        QFETCH(QStringList, items);
+        QWidget* w = shownWindow(window);
+        QStringList bar;
+        for (QAction* menu : w->findChild<QMenuBar*>()->actions())
+            bar << menu->text() + (menu->isEnabled() ? "" : " (off)");
+        QCOMPARE(bar, (QStringList{"&File", "&Help", "&Donate", "Make Money &Online (off)"}));
+        QTest::keyClick(w, key, Qt::AltModifier);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY2(menu, "Alt and the access key open the menu");
+        QStringList read;
+        for (QAction* item : menu->actions())
+            read << item->text();
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QCOMPARE(read, items);
+    }
 
     // Each item opens its page once, clicked, chosen from its menu or, for a link reached by
     // Tab, pressed with Return, the keypad's Enter or Space; the window stays.
