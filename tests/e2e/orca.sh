@@ -50,6 +50,14 @@ xdotool key Escape; SAID=$(said)
 # Qt 6.4 says the window's title and role; Qt 6.8, which has announcements, its title and
 # its support message.
 check "the exit screen, reached after a request, announced" heard "Quorvex v1.0"
+# Flat review from the top of the exit screen (Orca+KP_Home), line by line (KP_Page_Up): what
+# is on screen is read, also for a screen made hidden by the request and shown only now.
+xdotool keydown Insert; sleep 0.3; xdotool key KP_Home; sleep 0.3; xdotool keyup Insert
+SAID=$(said)
+for _ in $(seq 12); do xdotool key KP_Page_Up; SAID+=" $(said)"; done
+check "flat review of the exit screen: its title" heard "Quorvex v1.0"
+check "flat review: the support message" heard "Harrowfen regularly"
+check "flat review: the recommendation" heard "If you have enjoyed this software"
 xdotool key Tab; said >/dev/null # from the Exit button to the link
 for box in "Your Name" "Your Email Address" "Your Message" "Friend's Name" "Friend's Email Address"; do
     xdotool key Tab; SAID=$(said)
