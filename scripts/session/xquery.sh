@@ -3,12 +3,14 @@
 # The program's windows: captions "Quorvex v1.0", message boxes "Quorvex".
 WINDOW='^Quorvex v1\.0$'
 BOX='^Quorvex$'
-# Only the program's own windows (its window class), never a frame that a window manager
+# Only the program's own windows (its window class, PROGRAM_CLASS as a pattern of xprop's
+# line; wine names the class after the program file), never a frame that a window manager
 # draws with a client of its own and the program's title (mutter 48 does).
+PROGRAM_CLASS='"Quorvex", "Quorvex"$'
 program_windows() {
     local w
     for w in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-        xprop -id "$w" WM_CLASS 2>/dev/null | grep -q '"Quorvex", "Quorvex"$' && echo "$w"
+        xprop -id "$w" WM_CLASS 2>/dev/null | grep -q "$PROGRAM_CLASS" && echo "$w"
     done
 }
 count_windows() { program_windows "$1" | wc -l; }
@@ -54,6 +56,16 @@ frame_centre() { frame_geometry "$1" | awk '{print $1 + $3 / 2, $2 + $4 / 2}'; }
 # True when the points "$1" and "$2" (each "x y") are at most 3 px apart on each axis.
 near() { echo "$1 $2" | awk '{ d1 = $1 - $3; d2 = $2 - $4; exit !(d1 * d1 <= 9 && d2 * d2 <= 9) }'; }
 screen_centre() { echo "$SCREEN_SIZE" | awk -Fx '{print $1 / 2, $2 / 2}'; }
+# True when window $1 stays above another program's window opened and activated after it.
+stays_above_another_program() {
+    local other other_pid status
+    xmessage -center "another program" & other_pid=$!
+    other=$(wait_foreign_window '^xmessage$'); xdotool windowactivate "$other" 2>/dev/null
+    wait_for 5 "xmessage to become active" active "$other"
+    stacked_above "$1" "$other"; status=$?
+    kill $other_pid; wait $other_pid 2>/dev/null
+    return $status
+}
 # True when window $1 lies above window $2 in the window manager's stacking order.
 stacked_above() {
     local w i=0 pa=-1 pb=-1

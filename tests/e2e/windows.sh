@@ -14,13 +14,7 @@ profile=$WINEPREFIX/drive_c/users/$user
 installed=$profile/AppData/Local/Programs/Quorvex
 settings_file=$profile/AppData/Roaming/Quorvex.ini
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvex'
-# Wine names each window's class after its program file.
-program_windows() {
-    local w
-    for w in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-        xprop -id "$w" WM_CLASS 2>/dev/null | grep -qi '"quorvex.exe"' && echo "$w"
-    done
-}
+PROGRAM_CLASS='"[Qq]uorvex\.exe"' # wine names each window's class after its program file
 BIN=$WORK/quorvex
 printf '#!/bin/sh\nexec wine "C:\\\\users\\\\%s\\\\AppData\\\\Local\\\\Programs\\\\Quorvex\\\\Quorvex.exe"\n' "$user" >"$BIN"
 chmod +x "$BIN"
@@ -52,11 +46,7 @@ main=$(shown_window "$WINDOW" none)
 press "$main" Escape
 exit_id=$(wait_window "$WINDOW" "$main"); verdict "Esc brings up the exit screen" $?
 check "the exit screen is top-most" eval 'wait_until 3 eval "xprop -id \"\$exit_id\" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE"'
-xmessage -center "another program" & other_pid=$!
-other=$(wait_foreign_window '^xmessage$'); xdotool windowactivate "$other" 2>/dev/null
-wait_for 5 "xmessage to become active" active "$other"
-check "the exit screen stays above a window activated after it" stacked_above "$exit_id" "$other"
-kill $other_pid; wait $other_pid 2>/dev/null
+check "the exit screen stays above a window activated after it" stays_above_another_program "$exit_id"
 launch; second=$LAUNCHED
 box=$(wait_window "$BOX"); verdict "a second copy says it is already running" $?
 press "$box" Return; wait_exit $second
