@@ -7,10 +7,12 @@ PACKAGES := build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev li
             python3 \
             imagemagick clang libclang-rt-dev libx11-dev libxcb1-dev \
             weston xwayland qt6-wayland libglib2.0-bin wmctrl
+# What builds and checks the Debian package.
+PACKAGE_PACKAGES := debhelper lintian man-db
 # What `make test-desktops` adds: GNOME's and KDE's compositors, with KDE's window frames,
-# and the Orca screen reader with its speech server.
+# the Orca screen reader with its speech server, and what builds and checks the Debian package.
 DESKTOP_PACKAGES := mutter kwin-wayland kwin-style-breeze dbus iproute2 libgl1-mesa-dri \
-                    orca speech-dispatcher at-spi2-core
+                    orca speech-dispatcher at-spi2-core $(PACKAGE_PACKAGES)
 
 MAKEFLAGS += --no-print-directory
 BUILD    ?= build
@@ -107,12 +109,12 @@ fuzz: deps
 	  if [ $$rc -ne 0 ]; then tail -40 $(FUZZ_BUILD)/fuzz_$$t.log; exit 1; fi; \
 	done
 
-# A Debian package under build/.
-# Reproducible: every time stamp in it is the last commit's, so two builds of one commit give
-# the same bytes.
-package: build
-	@cd $(BUILD) && SOURCE_DATE_EPOCH=$${SOURCE_DATE_EPOCH:-$$(git -C $(CURDIR) log -1 --format=%ct)} cpack -G DEB >/dev/null && \
-	  ls $(CURDIR)/$(BUILD)/*.deb
+# The Debian package, built from debian/ by dpkg-buildpackage with debhelper's CMake support,
+# into build/package: quorvex_1.0_amd64.deb and its -dbgsym. Two builds of one commit give the
+# same bytes.
+package: deps
+	@$(MAKE) deps PACKAGES="$(PACKAGES) $(PACKAGE_PACKAGES)"
+	@scripts/package.sh $(BUILD)/package
 
 # Quorvex.exe for 64-bit Windows and its installer, build-windows/Quorvex-1.0-setup.exe:
 # cross-built with Debian's MinGW-w64 against a Qt built once from Debian's own qt6-base
