@@ -11,8 +11,12 @@ version=$(dpkg-parsechangelog -S Version)
 tree=$out/quorvex-$version
 rm -rf "$tree" "$out"/quorvex*_"$version"_* "$out"/quorvex_"$version".*
 mkdir -p "$tree"
-git ls-files -z --cached --others --exclude-standard |
-  tar -c --null -T - | tar -x -C "$tree"
+# Outside a git checkout (the copy of the tree in a Debian root), everything but the builds.
+if git rev-parse --git-dir >/dev/null 2>&1; then
+  git ls-files -z --cached --others --exclude-standard | tar -c --null -T - | tar -x -C "$tree"
+else
+  tar -c --exclude='./build*' . | tar -x -C "$tree"
+fi
 (cd "$tree" && dpkg-buildpackage -b --no-sign) >"$out/build.log" 2>&1 || { tail -40 "$out/build.log"; exit 1; }
 rm -rf "$tree"
 ls "$out"/*.deb

@@ -24,7 +24,7 @@ void setUpApplication()
     QGuiApplication::setWindowIcon(Look::programIcon());
     // The class of every window; the desktop entry's StartupWMClass names it.
     QCoreApplication::setApplicationName(QStringLiteral("Quorvex"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.harrowfen.Quorvex"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.harrowfen.quorvex"));
     QApplication::setQuitOnLastWindowClosed(false);
     keepFixedSizeWindowsFixed();
     watchEndingSignals(QuitProgram);

@@ -4,7 +4,7 @@
 
 // What the process sets up once its QApplication exists and before any window: the style,
 // the names by which the desktop knows the program (its window class "Quorvex" and the
-// desktop entry com.harrowfen.Quorvex), that only QuitProgram ends the run, the signals
+// desktop entry com.harrowfen.quorvex), that only QuitProgram ends the run, the signals
 // that end it through QuitProgram, and how screen readers meet the program's own controls.
 void setUpApplication();
 

@@ -23,7 +23,7 @@ fi
 BUILD=$(readlink -f "$1")
 source "$HERE/../../scripts/session/session.sh"
 
-ID=com.harrowfen.Quorvex
+ID=com.harrowfen.quorvex
 if [ -n "${INSTALL_OVERLAY:-}" ]; then
     PREFIX=/usr EXEC=/usr/bin/Quorvex
     check "lintian --pedantic: no error, no warning" eval '! grep -E "^[EW]:" "$INSTALL_OVERLAY/lintian.txt" || cat "$INSTALL_OVERLAY/lintian.txt"'
@@ -38,7 +38,13 @@ check "icon in the hicolor theme" test -s "$PREFIX/share/icons/hicolor/scalable/
     -a -s "$PREFIX/share/icons/hicolor/32x32/apps/$ID.png"
 check "desktop entry validates" desktop-file-validate "$ENTRY"
 check "desktop entry names the installed program by its full path" grep -qxF "Exec=$EXEC" "$ENTRY"
-check "metainfo validates" eval 'appstreamcli validate --no-net "$PREFIX/share/metainfo/$ID.metainfo.xml" >"$WORK/out"'
+METAINFO=$PREFIX/share/metainfo/$ID.metainfo.xml
+check "metainfo validates, pedantic too" eval 'appstreamcli validate --pedantic --no-net "$METAINFO" >"$WORK/out" &&
+    ! grep "^[EWP]:" "$WORK/out" || cat "$WORK/out"'
+# Each screenshot is one of the README's, at its size.
+shots() { sed -n 's|.*width="\([0-9]*\)" height="\([0-9]*\)">.*/\([^/]*\.png\)<.*|\3, \1 x \2|p' "$METAINFO"; }
+check "its screenshots are the README's" eval '[ "$(shots | wc -l)" -ge 4 ] && shots | while read -r f size; do
+    file "$HERE/../../docs/screenshots/${f%,}" | grep -qF "PNG image data, $size," || { echo "  $f $size"; exit 1; }; done'
 
 gio launch "$ENTRY" >"$WORK/launch.log" 2>&1 &
 main=$(wait_window "$WINDOW")
