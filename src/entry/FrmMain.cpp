@@ -27,11 +27,10 @@ namespace
 
 QComboBox* picker(QWidget* parent, const char* name, const QRect& rect, const char* accessibleName)
 {
-    auto* list = new QComboBox(parent);
+    QComboBox* list = newHeardList(parent);
     list->setObjectName(QLatin1String(name));
     list->setGeometry(rect);
     list->setAccessibleName(QLatin1String(accessibleName));
-    makeListValueHeard(list);
     QPalette palette = list->palette();
     for (auto role : {QPalette::Button, QPalette::Base, QPalette::Window})
         palette.setColor(role, Look::dark);

@@ -1,13 +1,103 @@
 #include "ListValueSpeech.h"
 
+#include "Announcement.h"
+
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QComboBox>
 
-void makeListValueHeard(QComboBox* list)
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0) && defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+namespace
+{
+
+// A list of its own class, so that the interface below is found for it before Qt's own for
+// every QComboBox.
+class ListHeardByName : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    using QComboBox::QComboBox;
+};
+
+// A closed list as Qt's own presents it (its open list as its child, its actions, its
+// expanded state), but named by its name rather than by its value.
+class NamedList : public QAccessibleWidget
+{
+public:
+    explicit NamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? list()->currentText() : QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && child->object() == list()->view() ? 0 : -1;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = list()->view()->isVisible();
+        state.collapsed = !state.expanded;
+        return state;
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action != showMenuAction() && action != pressAction())
+            QAccessibleWidget::doAction(action);
+        else if (list()->view()->isVisible())
+            list()->hidePopup();
+        else
+            list()->showPopup();
+    }
+
+private:
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* namedList(const QString&, QObject* object)
+{
+    auto* list = qobject_cast<ListHeardByName*>(object);
+    return list ? new NamedList(list) : nullptr;
+}
+
+} // namespace
+#endif
+
+QComboBox* newHeardList(QWidget* parent)
 {
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    auto* list = new QComboBox(parent);
     QObject::connect(list, &QComboBox::currentTextChanged, list,
                      [list](const QString& value) { list->setAccessibleDescription(value); });
+    return list;
+#elif defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    static const bool installed = (QAccessible::installFactory(namedList), true);
+    Q_UNUSED(installed);
+    // The list's name stays as it is, so a change of value is not heard as a change of name:
+    // the new value is said, when the closed list has the focus (an open one's entries are
+    // read as such).
+    auto* list = new ListHeardByName(parent);
+    QObject::connect(list, &QComboBox::currentTextChanged, list, [list](const QString& value) {
+        if (list->hasFocus() && !list->view()->isVisible())
+            announceAfterFocus(list, value);
+    });
+    return list;
 #else
-    Q_UNUSED(list);
+    return new QComboBox(parent);
 #endif
 }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0) && defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+#include "ListValueSpeech.moc"
+#endif

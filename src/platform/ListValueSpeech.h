@@ -1,8 +1,12 @@
 #pragma once
 
 class QComboBox;
+class QWidget;
 
-// Qt before 6.5: screen readers do not hear a closed list's value; its description carries it
-// there, read with the name and again whenever it changes. Later Qt says the value itself, and
-// a description would say it twice, so there this does nothing.
-void makeListValueHeard(QComboBox* list);
+// A new list, which a screen reader hears closed as its name (the label's words) with its value.
+// Qt before 6.5 does not tell screen readers a closed list's value; its description carries
+// it there, read with the name and again whenever it changes. Later Qt on Linux gives the
+// list its value as its name, beside the label, so that a screen reader such as Orca 48 says
+// the value twice ("Date 1 combo box 1"); there the list keeps its own name, gives the
+// value as its value and says a new value (Qt 6.8 on). Windows' Qt names the list by its own name already.
+QComboBox* newHeardList(QWidget* parent);

@@ -3,6 +3,7 @@
 #include "app/FrmExitScreen.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -39,6 +40,18 @@ private slots:
         QCOMPARE(w->txtName->accessibleName() + w->cboDate->accessibleName() + w->cboMonth->accessibleName() +
                      w->cboYear->accessibleName(),
                  QStringLiteral("NameDateMonthYear"));
+        // What a screen reader meets on a list: its name once and its value, also after a change.
+        QTest::keyClick(w->cboDate, Qt::Key_Down);
+        QAccessibleInterface* date = QAccessible::queryAccessibleInterface(w->cboDate);
+        const QString told = date->text(QAccessible::Name) + '|' + date->text(QAccessible::Value) + '|' +
+                             date->text(QAccessible::Description);
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0) && !defined(Q_OS_WIN)
+        QCOMPARE(told, QStringLiteral("2|2|2"));
+#else
+        QCOMPARE(told, QStringLiteral("Date|2|"));
+        QCOMPARE(date->child(0)->object(), w->cboDate->view());
+#endif
+        QTest::keyClick(w->cboDate, Qt::Key_Up);
     }
 
     void dateChecks_data()
