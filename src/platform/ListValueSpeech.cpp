@@ -1,7 +1,5 @@
 #include "ListValueSpeech.h"
 
-#include "Announcement.h"
-
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -22,10 +20,35 @@ public:
 
 // A closed list as Qt's own presents it (its open list as its child, its actions, its
 // expanded state), but named by its name rather than by its value.
-class NamedList : public QAccessibleWidget
+class NamedList : public QAccessibleWidget, public QAccessibleSelectionInterface
 {
 public:
     explicit NamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::SelectionInterface ? static_cast<QAccessibleSelectionInterface*>(this)
+                                                       : QAccessibleWidget::interface_cast(type);
+    }
+    // The entry picked, as the open list's item: a screen reader that follows the list's
+    // selection says a new value from it.
+    int selectedItemCount() const override { return list()->currentIndex() < 0 ? 0 : 1; }
+    QList<QAccessibleInterface*> selectedItems() const override
+    {
+        QAccessibleInterface* item = selectedItem(0);
+        return item ? QList<QAccessibleInterface*>{item} : QList<QAccessibleInterface*>{};
+    }
+    QAccessibleInterface* selectedItem(int index) const override
+    {
+        QAccessibleInterface* view = child(0);
+        return index == 0 && view && list()->currentIndex() >= 0 ? view->child(list()->currentIndex())
+                                                                 : nullptr;
+    }
+    bool isSelected(QAccessibleInterface* item) const override { return item && item == selectedItem(0); }
+    bool select(QAccessibleInterface*) override { return false; }
+    bool unselect(QAccessibleInterface*) override { return false; }
+    bool selectAll() override { return false; }
+    bool clear() override { return false; }
 
     QString text(QAccessible::Text t) const override
     {
@@ -85,15 +108,7 @@ QComboBox* newHeardList(QWidget* parent)
 #elif defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     static const bool installed = (QAccessible::installFactory(namedList), true);
     Q_UNUSED(installed);
-    // The list's name stays as it is, so a change of value is not heard as a change of name:
-    // the new value is said, when the closed list has the focus (an open one's entries are
-    // read as such).
-    auto* list = new ListHeardByName(parent);
-    QObject::connect(list, &QComboBox::currentTextChanged, list, [list](const QString& value) {
-        if (list->hasFocus() && !list->view()->isVisible())
-            announceAfterFocus(list, value);
-    });
-    return list;
+    return new ListHeardByName(parent);
 #else
     return new QComboBox(parent);
 #endif

@@ -30,7 +30,7 @@ main=$(wait_window "$WINDOW"); SAID=$(said)
 check "at start: the name box" heard "Name text"
 # The list's name, its role and its value, the value said once: "Date combo box. 1." from
 # Orca 43 with Qt 6.4, "Date combo box 1." from Orca 48 and 51.
-once() { [ "$(echo "$SAID" | grep -oE "(^|[^0-9])$1([^0-9]|$)" | wc -l)" = 1 ] || { echo "  heard: $SAID"; return 1; }; }
+once() { [ "$(echo "$SAID" | grep -oE "[0-9]+" | grep -cx "$1")" = 1 ] || { echo "  heard: $SAID"; return 1; }; }
 heard_list() { echo "$SAID" | grep -q "Date.*combo box" && once "$1"; }
 xdotool key Tab; SAID=$(said)
 check "the Date list with its value" heard_list 1

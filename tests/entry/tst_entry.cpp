@@ -51,6 +51,9 @@ private slots:
         QCOMPARE(told, QStringLiteral("Date|2|"));
         QCOMPARE(date->child(0)->object(), w->cboDate->view());
 #endif
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0) && !defined(Q_OS_WIN)
+        QCOMPARE(date->selectionInterface()->selectedItem(0)->text(QAccessible::Name), QStringLiteral("2"));
+#endif
         QTest::keyClick(w->cboDate, Qt::Key_Up);
     }
 
