@@ -45,7 +45,9 @@ private slots:
         QAccessibleInterface* date = QAccessible::queryAccessibleInterface(w->cboDate);
         const QString told = date->text(QAccessible::Name) + '|' + date->text(QAccessible::Value) + '|' +
                              date->text(QAccessible::Description);
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0) && !defined(Q_OS_WIN)
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0) && defined(Q_OS_WIN)
+        QCOMPARE(told, QStringLiteral("Date|2|2"));
+#elif QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
         QCOMPARE(told, QStringLiteral("2|2|2"));
 #else
         QCOMPARE(told, QStringLiteral("Date|2|"));
