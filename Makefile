@@ -112,7 +112,7 @@ fuzz: deps
 # The Debian package, built from debian/ by dpkg-buildpackage with debhelper's CMake support,
 # into build/package: quorvex_1.0_amd64.deb and its -dbgsym. Two builds of one commit give the
 # same bytes.
-package: deps
+package:
 	@$(MAKE) deps PACKAGES="$(PACKAGES) $(PACKAGE_PACKAGES)"
 	@scripts/package.sh $(BUILD)/package
 

@@ -4,7 +4,12 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 
+// Where Qt names a closed list by its value.
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0) && defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+#define LIST_NAMED_BY_VALUE 1
+#endif
+
+#ifdef LIST_NAMED_BY_VALUE
 namespace
 {
 
@@ -32,7 +37,7 @@ public:
     }
     // The entry picked, as the open list's item: a screen reader that follows the list's
     // selection says a new value from it.
-    int selectedItemCount() const override { return list()->currentIndex() < 0 ? 0 : 1; }
+    int selectedItemCount() const override { return selectedItem(0) ? 1 : 0; }
     QList<QAccessibleInterface*> selectedItems() const override
     {
         QAccessibleInterface* item = selectedItem(0);
@@ -105,7 +110,7 @@ QComboBox* newHeardList(QWidget* parent)
     QObject::connect(list, &QComboBox::currentTextChanged, list,
                      [list](const QString& value) { list->setAccessibleDescription(value); });
     return list;
-#elif defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+#elif defined(LIST_NAMED_BY_VALUE)
     static const bool installed = (QAccessible::installFactory(namedList), true);
     Q_UNUSED(installed);
     return new ListHeardByName(parent);
@@ -113,6 +118,6 @@ QComboBox* newHeardList(QWidget* parent)
     return new QComboBox(parent);
 #endif
 }
-#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0) && defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+#ifdef LIST_NAMED_BY_VALUE
 #include "ListValueSpeech.moc"
 #endif

@@ -20,7 +20,7 @@ if [ "$1" = --package ] && [ -z "${INSTALL_OVERLAY:-}" ]; then
         done
         exec "$@"' "$out" "$0" "$@"
 fi
-BUILD=$(readlink -f "$1")
+[ "$1" = --package ] || BUILD=$(readlink -f "$1")
 source "$HERE/../../scripts/session/session.sh"
 
 ID=com.harrowfen.quorvex
