@@ -1,7 +1,5 @@
 #include "Startup.h"
 #include "app/Program.h"
-#include "app/SingleCopyLock.h"
-#include "platform/EndingSignals.h"
 #include "platform/PlatformChoice.h"
 #include "platform/StartFailure.h"
 
@@ -27,9 +25,5 @@ int main(int, char**)
     setUpApplication();
     StartProgram();
     // A second copy has quit at the guard already, before there was a loop to end.
-    const int status = quitUnderWay() ? 0 : app.exec();
-    releaseLock();
-    freeWindows();
-    endAsSignalled();
-    return status;
+    return endRun(quitUnderWay() ? 0 : app.exec());
 }

@@ -54,3 +54,11 @@ void freeWindows()
         delete QApplication::topLevelWidgets().constFirst();
     Forms::clear();
 }
+
+int endRun(int status)
+{
+    releaseLock();
+    freeWindows();
+    endAsSignalled();
+    return status;
+}

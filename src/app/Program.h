@@ -11,9 +11,13 @@ void QuitProgram();
 
 bool quitUnderWay();
 
-// What main does once the event loop has returned, before the application object goes: the
-// windows still waiting to be deleted, and any other, are deleted while Qt is whole.
+// The windows still waiting to be deleted, and any other, deleted while Qt is whole.
 void freeWindows();
+
+// What main does once the event loop has returned with status, before the application object
+// goes: the lock released, every window freed, and a run ended by a signal ends the process
+// by it. Returns the process's status.
+int endRun(int status);
 
 // For tests: what QuitProgram does instead of ending the event loop once every window is
 // closed. The quit then counts as over.

@@ -249,7 +249,10 @@ private slots:
         QCOMPARE(status, 0);
         QVERIFY2(Forms::loaded().isEmpty(), "a window is still loaded after the quit");
         QCOMPARE(rec.opened + rec.texts(), QStringList());
-        freeWindows();
+        // Qt 6.8 returns from the loop with the closed windows not yet deleted.
+        frmMain()->show();
+        frmMain()->close();
+        QCOMPARE(endRun(status), 0);
         QCOMPARE(QApplication::topLevelWidgets().size(), 0);
     }
 
