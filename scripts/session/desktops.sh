@@ -35,6 +35,8 @@ start_nested() {
         wait_until 20 grep -q 'Using public X11 display' "$WORK/desktop.log"
         local display auth
         display=$(sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$WORK/desktop.log")
+        # and a second display for its own services
+        sed -n 's/.*using \(:[0-9]*\) for managed services.*/\1/p' "$WORK/desktop.log" | tr -d : >> "$WORK/x-displays"
         auth=$(ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* 2>/dev/null | head -1)
         local wayland
         wayland=$(sed -n "s/.*Using Wayland display name '\(.*\)'.*/\1/p" "$WORK/desktop.log")
@@ -42,6 +44,7 @@ start_nested() {
     fi
     wait_until 20 test -s "$WORK/displays" || { echo "FAIL: $DESKTOP did not start"; cat "$WORK/desktop.log"; exit 1; }
     export DISPLAY=$(sed -n 's/^DISPLAY=//p' "$WORK/displays")
+    echo "${DISPLAY#:}" >> "$WORK/x-displays"
     export XAUTHORITY=$(sed -n 's/^XAUTHORITY=//p' "$WORK/displays")
     export WAYLAND_DISPLAY=$(sed -n 's/^WAYLAND_DISPLAY=//p' "$WORK/displays")
     [ -n "$XAUTHORITY" ] || unset XAUTHORITY

@@ -16,7 +16,14 @@ if [ "$DESKTOP" != openbox ] && [ -z "${SESSION_PRIVATE:-}" ]; then
 fi
 WORK=$(mktemp -d)
 # Only the main shell cleans up; subshells inherit the trap.
-session_cleanup() { [ "$BASHPID" = "$$" ] || return 0; kill $(jobs -p) 2>/dev/null; rm -rf "$WORK"; }
+# An X server killed with its process namespace leaves its lock file in /tmp, naming a process
+# number that is alive again in the next namespace: enough of them and no X server starts.
+session_cleanup() {
+    [ "$BASHPID" = "$$" ] || return 0
+    kill $(jobs -p) 2>/dev/null
+    [ -n "${SESSION_PRIVATE:-}" ] && for n in $(cat "$WORK/x-displays" 2>/dev/null); do rm -f "/tmp/.X$n-lock"; done
+    rm -rf "$WORK"
+}
 trap session_cleanup EXIT
 export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/config XDG_RUNTIME_DIR=$WORK/run
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
@@ -42,6 +49,7 @@ wait_for() {
 Xvfb -noreset -displayfd 3 -screen 0 "${SESSION_SCREEN:-1280x1024x24}" -dpi 96 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
 wait_until 10 test -s "$WORK/display"
 export DISPLAY=":$(cat "$WORK/display")"
+echo "${DISPLAY#:}" >> "$WORK/x-displays"
 if ! xdpyinfo >/dev/null 2>&1; then
     echo "FAIL: Xvfb did not start"
     echo "0 passed, 1 failed"
