@@ -22,3 +22,16 @@ stop_all() {
     wait_for 5 "the program's windows to go" no_windows
 }
 settings_file=$XDG_CONFIG_HOME/Quorvex.ini
+# Runs a command, then stops every copy started; returns the command's status.
+then_stop() { "$@"; local status=$?; stop_all; return $status; }
+# Writes to settings file $1 a reminder date years old, 2001-01-01T00:00:00 as stored (each
+# character's code 85 higher, in UTF-8), each line ended by $2; OLD_DATE is the stored value.
+OLD_DATE=$'\xc2\x87\xc2\x85\xc2\x85\xc2\x86\xc2\x82\xc2\x85\xc2\x86\xc2\x82\xc2\x85\xc2\x86\xc2\xa9\xc2\x85\xc2\x85\xc2\x8f\xc2\x85\xc2\x85\xc2\x8f\xc2\x85\xc2\x85'
+store_old_date() { printf "[Settings]$2%%99%%CA%%C7%%B6%%C9%%BE%%C4%%C3=%s$2" "$OLD_DATE" >"$1"; }
+# A browser launcher for the PATH, in $WORK/bin, that writes each address it is given to
+# $WORK/opened (also when the program runs with a file size limit of 0).
+mkdir -p "$WORK/bin"
+printf '#!/bin/sh\nulimit -S -f unlimited\necho "$1" >> %s/opened\n' "$WORK" >"$WORK/bin/xdg-open"
+chmod +x "$WORK/bin/xdg-open"
+# True once the browser has been given address $1, within $2 seconds.
+opened() { wait_for "$2" "the page $1" grep -qx "$1" "$WORK/opened"; }

@@ -139,20 +139,14 @@ stop_all
 # --- a reminder date years old, no room on the disk and the lock of a killed copy: the
 # question comes before the entry window, and Yes opens the update page although the date
 # cannot be saved
-# "Duration" = 2001-01-01T00:00:00 as stored: each character's code 85 higher, in UTF-8.
-old=$'\xc2\x87\xc2\x85\xc2\x85\xc2\x86\xc2\x82\xc2\x85\xc2\x86\xc2\x82\xc2\x85\xc2\x86\xc2\xa9\xc2\x85\xc2\x85\xc2\x8f\xc2\x85\xc2\x85\xc2\x8f\xc2\x85\xc2\x85'
-printf '[Settings]\n%%99%%CA%%C7%%B6%%C9%%BE%%C4%%C3=%s\n' "$old" > "$settings_file"
-mkdir -p "$WORK/bin"
-printf '#!/bin/sh\nulimit -S -f unlimited\necho "$1" >> %s/opened\n' "$WORK" > "$WORK/bin/xdg-open"
-chmod +x "$WORK/bin/xdg-open"
+store_old_date "$settings_file" "\n"
 (ulimit -S -f 0; trap '' XFSZ; PATH=$WORK/bin:$PATH exec "$BIN" >/dev/null 2>&1) & PIDS+=($!)
 box=$(wait_window "$BOX"); verdict "a due reminder asks at start-up" $?
 check "the question comes before the entry window" [ "$(windows)" = 0 ]
 press "$box" y # Yes
 wait_window "$WINDOW" >/dev/null
-check "Yes opens the update page with a full disk" \
-    wait_for 5 "the update page" grep -qx 'http://quorvex.harrowfen.com/download-quorvex.html' "$WORK/opened"
-check "the failed save leaves the old date and shows nothing" eval 'grep -q "$old" "$settings_file" && [ "$(boxes)" = 0 ]'
+check "Yes opens the update page with a full disk" opened http://quorvex.harrowfen.com/download-quorvex.html 5
+check "the failed save leaves the old date and shows nothing" eval 'grep -q "$OLD_DATE" "$settings_file" && [ "$(boxes)" = 0 ]'
 stop_all
 
 summary

@@ -33,13 +33,7 @@ verdict "two copies at once: one window and one 'already running', 12 times" $ba
 check "different starts show different offers" [ "$(sort -u "$WORK/offers" | wc -l)" -ge 2 ]
 
 # --- a settings folder that cannot be written, and an INI file full of garbage
-starts_quietly() {
-    launch
-    wait_count windows 1 && settle && [ "$(boxes)" = 0 ] && kill -0 $LAUNCHED 2>/dev/null
-    local status=$?
-    stop_all
-    return $status
-}
+starts_quietly() { launch; then_stop eval 'wait_count windows 1 && settle && [ "$(boxes)" = 0 ] && kill -0 $LAUNCHED 2>/dev/null'; }
 touch "$WORK/not-a-folder"
 check "an unwritable settings folder: entry window, no message" eval 'XDG_CONFIG_HOME=$WORK/not-a-folder/config starts_quietly'
 head -c 4096 /dev/urandom > "$settings_file"
@@ -52,11 +46,8 @@ check "a garbled reminder value: entry window, no message" starts_quietly
 unguarded() {
     # (stderr through a pipe: the file size limit would stop the line to a file as well)
     (ulimit -S -f 0; trap '' XFSZ; exec "$BIN") >/dev/null 2> >(cat >"$WORK/stderr") & LAUNCHED=$!; PIDS+=("$LAUNCHED")
-    wait_count windows 1 && kill -0 $LAUNCHED && [ "$(grep -c "cannot take the single-copy lock" "$WORK/stderr")" = 1 ] ||
-        { cat "$WORK/stderr"; false; }
-    local status=$?
-    stop_all
-    return $status
+    then_stop eval 'wait_count windows 1 && kill -0 $LAUNCHED &&
+        [ "$(grep -c "cannot take the single-copy lock" "$WORK/stderr")" = 1 ] || { cat "$WORK/stderr"; false; }'
 }
 check "a lock that cannot be written: the program runs and says so on stderr" unguarded
 
@@ -89,7 +80,8 @@ lock_file=$XDG_RUNTIME_DIR/Quorvex-single-copy.lock
 # Starts the program through $1 (env, nohup or interruptible), types the keys $4 if given
 # (one that opens a box), sends it signal $2, and expects the status $3 with the lock gone,
 # or "running" with the lock kept.
-after_signal() {
+after_signal() { then_stop signalled "$@"; }
+signalled() {
     "$1" "$BIN" >/dev/null 2>&1 & LAUNCHED=$!; PIDS+=("$LAUNCHED")
     local main; STATUS=
     main=$(wait_window "$WINDOW") && { [ -z "${4:-}" ] || { press "$main" "$4" && wait_window "$BOX" >/dev/null; }; } &&
@@ -99,9 +91,6 @@ after_signal() {
     else
         wait_exit "$LAUNCHED"; [ "$STATUS" = "$3" ] && [ ! -e "$lock_file" ]
     fi || { echo "  status ${STATUS:-running}, lock: $(ls "$lock_file" 2>&1)"; false; }
-    local status=$?
-    stop_all
-    return $status
 }
 # A start in a terminal's foreground, where SIGINT (Ctrl+C) is not ignored as for a background job.
 printf '#!/usr/bin/python3\nimport os, signal, sys\nsignal.signal(signal.SIGINT, signal.SIG_DFL)\nos.execv(sys.argv[1], sys.argv[1:])\n' >"$WORK/interruptible" && chmod +x "$WORK/interruptible"

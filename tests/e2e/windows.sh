@@ -74,19 +74,13 @@ press "$exit_id" alt+x; wait_exit $fourth
 check "that copy too ends with status 0" [ "$STATUS" = 0 ]
 
 # --- a due reminder: Yes opens the update page through the shell (wine hands it to xdg-open)
-# "Duration" = 2001-01-01T00:00:00 as stored: each character's code 85 higher, in UTF-8.
-old=$'\xc2\x87\xc2\x85\xc2\x85\xc2\x86\xc2\x82\xc2\x85\xc2\x86\xc2\x82\xc2\x85\xc2\x86\xc2\xa9\xc2\x85\xc2\x85\xc2\x8f\xc2\x85\xc2\x85\xc2\x8f\xc2\x85\xc2\x85'
-printf '[Settings]\r\n%%99%%CA%%C7%%B6%%C9%%BE%%C4%%C3=%s\r\n' "$old" >"$settings_file"
-mkdir -p "$WORK/bin"
-printf '#!/bin/sh\necho "$1" >> %s/opened\n' "$WORK" >"$WORK/bin/xdg-open"
-chmod +x "$WORK/bin/xdg-open"
+store_old_date "$settings_file" "\r\n"
 PATH=$WORK/bin:$PATH launch; reminded=$LAUNCHED
 box=$(wait_window "$BOX"); verdict "a reminder date years old asks at start-up" $?
 press "$box" y
 main=$(wait_window "$WINDOW"); verdict "then the entry window shows" $?
-check "Yes opens the update page in the browser" \
-    wait_for 10 "the update page" grep -qx 'http://quorvex.harrowfen.com/download-quorvex.html' "$WORK/opened"
-check "and the date is saved anew" eval '! grep -q "$old" "$settings_file"'
+check "Yes opens the update page in the browser" opened http://quorvex.harrowfen.com/download-quorvex.html 10
+check "and the date is saved anew" eval '! grep -q "$OLD_DATE" "$settings_file"'
 close_window "$main"
 exit_id=$(wait_window "$WINDOW" "$main")
 press "$exit_id" alt+x; wait_exit $reminded
