@@ -9,9 +9,10 @@ PACKAGES := build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev li
             weston xwayland qt6-wayland libglib2.0-bin wmctrl
 # What builds and checks the Debian package.
 PACKAGE_PACKAGES := debhelper lintian man-db
-# What `make test-desktops` adds: GNOME's and KDE's compositors, with KDE's window frames,
-# the Orca screen reader with its speech server, and what builds and checks the Debian package.
-DESKTOP_PACKAGES := mutter kwin-wayland kwin-style-breeze dbus iproute2 libgl1-mesa-dri \
+# What `make test-desktops` adds: GNOME's and KDE's compositors and KDE's X11 window manager,
+# with KDE's window frames, the Orca screen reader with its speech server, and what builds and
+# checks the Debian package.
+DESKTOP_PACKAGES := mutter kwin-wayland kwin-x11 kwin-style-breeze dbus iproute2 libgl1-mesa-dri \
                     orca speech-dispatcher at-spi2-core $(PACKAGE_PACKAGES)
 
 MAKEFLAGS += --no-print-directory
@@ -54,7 +55,7 @@ run: build
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE desktops
 
-# The end-to-end test under mutter and KWin, each nested in Xvfb, and with Orca.
+# The end-to-end test under mutter and KWin, each nested in Xvfb, and KWin on X11; with Orca.
 test-desktops: build
 	@$(MAKE) deps-all
 	@cd $(BUILD) && ctest --output-on-failure -L desktops

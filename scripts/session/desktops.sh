@@ -1,7 +1,7 @@
-# Desktops: start_window_manager adds the one named by DESKTOP, openbox (the default), or
-# GNOME's mutter or KDE's KWin, each a Wayland compositor nested in the X server whose
-# Xwayland then serves as the display; start_weston adds a headless Wayland compositor
-# with Xwayland.
+# Desktops: start_window_manager adds the one named by DESKTOP: openbox (the default), KDE's
+# KWin on X11 (kwin-x11), or GNOME's mutter or KDE's KWin, each a Wayland compositor nested in
+# the X server whose Xwayland then serves as the display; start_weston adds a headless
+# Wayland compositor with Xwayland.
 # A window manager has said it manages the screen (EWMH).
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 start_window_manager() {
@@ -17,6 +17,10 @@ start_window_manager() {
             for _ in $(seq "${MUTTER_DEBUG_NUM_DUMMY_MONITORS:-1}"); do monitors+=(--virtual-monitor "$SCREEN_SIZE"); done
             start_nested dbus-run-session -- mutter --wayland --headless "${monitors[@]}"
         fi ;;
+    # KWin as the X server's own window manager, the session Debian 12's Plasma starts: it
+    # builds a window's frame in steps after mapping it.
+    kwin-x11) dbus-run-session -- kwin_x11 >"$WORK/desktop.log" 2>&1 &
+        wait_for 20 "KWin to manage the screen" wm_ready || cat "$WORK/desktop.log" ;;
     # A copy, since a container may refuse the file capabilities that the installed one has.
     kwin) cp /usr/bin/kwin_wayland "$WORK/kwin_wayland"
         start_nested dbus-run-session -- "$WORK/kwin_wayland" --x11-display "$DISPLAY" --xwayland \

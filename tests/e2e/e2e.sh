@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end tests: the real program under Xvfb with a window manager, driven with xdotool
 # as a user would. Usage: e2e.sh PATH/TO/Quorvex. DESKTOP picks the window manager: openbox
-# (the default), mutter or kwin (see scripts/session/desktops.sh).
+# (the default), mutter, kwin or kwin-x11 (see scripts/session/desktops.sh).
 set -u
 BIN=$(readlink -f "$1")
 source "$(dirname "$0")/../../scripts/session/session.sh"
