@@ -20,3 +20,19 @@ EOF
     orca -u "$WORK/orca" >"$WORK/orca.log" 2>&1 &
     wait_until 60 test -s "$HEARD" || { cat "$WORK/orca.log"; false; }
 }
+# What Orca says after the keys: the words since the last step, on one line, once it has
+# spoken and then been quiet for a second (10 s at most each).
+quiet() {
+    local size=-1 _
+    for _ in $(seq 10); do
+        [ "$(stat -c %s "$HEARD")" = "$size" ] && return 0
+        size=$(stat -c %s "$HEARD"); sleep 1
+    done
+}
+said() { wait_for 10 "Orca to speak" test -s "$HEARD"; quiet; tr '\n' ' ' < "$HEARD"; : > "$HEARD"; }
+# True when what was said ($SAID) holds the words $1 (heard), or matches the pattern $1
+# (heard_that); else prints it.
+heard() { echo "$SAID" | grep -qF -- "$1" || { echo "  heard: $SAID"; return 1; }; }
+heard_that() { echo "$SAID" | grep -q -- "$1" || { echo "  heard: $SAID"; return 1; }; }
+# Alt held a moment, as a person holds it (the pauses are the keystroke's, not waits).
+chord() { xdotool keydown alt; sleep 0.3; xdotool key "$1"; sleep 0.3; xdotool keyup alt; }

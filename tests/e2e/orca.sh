@@ -10,20 +10,6 @@ start_window_manager
 
 start_orca; verdict "Orca speaks" $? || { summary; exit 1; }
 
-# What Orca says after the keys: the words since the last step, on one line, once it has
-# spoken and then been quiet for a second (10 s at most each).
-quiet() {
-    local size=-1 _
-    for _ in $(seq 10); do
-        [ "$(stat -c %s "$HEARD")" = "$size" ] && return 0
-        size=$(stat -c %s "$HEARD"); sleep 1
-    done
-}
-said() { wait_for 10 "Orca to speak" test -s "$HEARD"; quiet; tr '\n' ' ' < "$HEARD"; : > "$HEARD"; }
-heard() { echo "$SAID" | grep -qF -- "$1" || { echo "  heard: $SAID"; return 1; }; }
-# Alt held a moment, as a person holds it (the pauses are the keystroke's, not waits).
-chord() { xdotool keydown alt; sleep 0.3; xdotool key "$1"; sleep 0.3; xdotool keyup alt; }
-
 : > "$HEARD"
 launch
 main=$(wait_window "$WINDOW"); SAID=$(said)
@@ -31,7 +17,7 @@ check "at start: the name box" heard "Name text"
 # The list's name, its role and its value, the value said once: "Date combo box. 1." from
 # Orca 43 with Qt 6.4, "Date combo box 1." from Orca 48 and 51.
 once() { [ "$(echo "$SAID" | grep -oE "[0-9]+" | grep -cx "$1")" = 1 ] || { echo "  heard: $SAID"; return 1; }; }
-heard_list() { echo "$SAID" | grep -q "Date.*combo box" && once "$1"; }
+heard_list() { heard_that "Date.*combo box" && once "$1"; }
 xdotool key Tab; SAID=$(said)
 check "the Date list with its value" heard_list 1
 # Qt 6.4 tells screen readers nothing when a closed list's value changes; from Qt 6.5 on the
