@@ -44,6 +44,7 @@ check "the exit screen stays above a window opened and activated after it" stays
 # middle of the screen, and has the keyboard; Enter ends that copy, which leaves the first
 # alone and writes no setting.
 place=$(geometry "$exit_id"); stored=$(md5sum < "$settings_file")
+touch -d "1 hour ago" "$XDG_RUNTIME_DIR/Quorvex-single-copy.lock" # the first copy open an hour
 launch; second=$LAUNCHED
 box=$(wait_window "$BOX"); verdict "a second copy shows its message over the exit screen" $?
 check "the second copy's message is above the exit screen and active" \

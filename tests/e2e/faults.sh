@@ -60,10 +60,11 @@ check "without xdg-open links do nothing and the program goes on" \
 stop_all
 # --- no runtime folder (su, ssh -X, startx without logind), and another user's folder and
 # locks where one would go in /tmp: nothing of theirs stops the start; the lock is the user's
-# own, in a private folder of the user's cache
+# own, in a private folder of the user's cache, made for it on a new account
 foreign_tmp() {
     local tmp=$WORK/shared-tmp # a /tmp of the program's own: Qt takes TMPDIR for it
     mkdir -p "$tmp" && chmod 1777 "$tmp"
+    rm -rf "$HOME/.cache"
     mkdir -m 700 "$tmp/runtime-$(id -un)" "$tmp/Quorvex.lock" "$tmp/Quorvex-single-copy.lock"
     chown 4242:4242 "$tmp/runtime-$(id -un)" "$tmp/Quorvex.lock" "$tmp/Quorvex-single-copy.lock"
     (unset XDG_RUNTIME_DIR; export TMPDIR=$tmp; starts_quietly) && [ -e "$HOME/.cache/Quorvex-single-copy.lock" ] &&
@@ -99,6 +100,18 @@ check "SIGTERM with a message box open too" after_signal env TERM 143 1
 check "SIGINT from the terminal ends the run, status 130, lock released" after_signal "$WORK/interruptible" INT 130
 check "SIGHUP ends the run, status 129, lock released" after_signal env HUP 129
 check "started with nohup, it outlives SIGHUP" after_signal nohup HUP running
+
+# --- the display going away under the program (a dropped ssh -X, an X server that
+# crashed): Qt ends the process from within, and the lock goes with it
+display_lost() {
+    Xvfb -displayfd 3 -nolisten tcp 3>"$WORK/lost-display" >/dev/null 2>&1 &
+    local server=$!
+    wait_until 10 test -s "$WORK/lost-display" && cat "$WORK/lost-display" >>"$WORK/x-displays" &&
+        DISPLAY=:$(cat "$WORK/lost-display") eval 'launch && wait_window "$WINDOW" >/dev/null' || return 1
+    kill $server; wait_exit "$LAUNCHED"
+    [ ! -e "$lock_file" ] || { echo "  status $STATUS, lock left behind"; false; }
+}
+check "the display going away ends the run and releases the lock" display_lost
 
 # --- no display to open: one plain line naming it, and status 1 rather than an abort (the
 # lines for the other ways of having no display are in the widget tests); a damaged library
