@@ -14,9 +14,10 @@ launch; first=$LAUNCHED
 main=$(wait_window "$WINDOW"); verdict "start-up shows the entry window" $?
 check "the entry window's frame opens centred on the screen" frame_centred_on "$main" "$(screen_centre)"
 
-# --- moved by the person, minimized and restored: it comes back where it was put
+# --- moved by the person partly past the screen's right edge, minimized and restored: it
+# comes back where it was put, not pulled onto the screen
 at_place() { [ "$(geometry "$1")" = "$2" ]; }
-centred=$(geometry "$main"); xdotool windowmove "$main" 60 80
+centred=$(geometry "$main"); xdotool windowmove "$main" $((${SCREEN_SIZE%x*} - 150)) 80
 wait_for 5 "the entry window to move" eval '! at_place "$main" "$centred"'
 moved=$(geometry "$main")
 xdotool windowminimize "$main"; wait_gone "$main"
