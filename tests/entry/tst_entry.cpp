@@ -55,6 +55,11 @@ private slots:
 #endif
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0) && !defined(Q_OS_WIN)
         QCOMPARE(date->selectionInterface()->selectedItem(0)->text(QAccessible::Name), QStringLiteral("2"));
+        // Opened from the keyboard, the list says it is open, and closed again.
+        QTest::keyClick(w->cboDate, Qt::Key_F4);
+        QVERIFY(date->state().expanded && !date->state().collapsed);
+        QTest::keyClick(w->cboDate->view(), Qt::Key_Escape);
+        QVERIFY(!date->state().expanded && date->state().collapsed);
 #endif
         QTest::keyClick(w->cboDate, Qt::Key_Up);
     }
