@@ -201,10 +201,10 @@ private slots:
         QCOMPARE(rec.opened, asked && yes ? QStringList{updatePage} : QStringList());
     }
 
-    // Left from the result window, the exit screen comes (above all: see the end-to-end test),
-    // a screen reader meets it as a window and the keyboard starts on Exit, shown. Its close box ends the
-    // real event loop with 0 and closes the hidden entry window too; main then frees every window while Qt is
-    // whole. Ending the process from inside the loop fails here rather than passing.
+    // The request creates the exit screen; left from the result window it comes (above all: see the
+    // end-to-end test), a screen reader meets it as a window and the keyboard starts on Exit, shown. Its
+    // close box ends the real event loop with 0 and closes the hidden entry window too; main then frees every
+    // window while Qt is whole. Ending the process from inside the loop fails here rather than passing.
     void theExitScreenEndsTheRun()
     {
         static bool inLoop = false;
@@ -215,7 +215,9 @@ private slots:
             }
         });
         Q_UNUSED(registered);
-        QTest::mouseClick(requestSign("1", "May", "1960")->cmdExit, Qt::LeftButton);
+        FrmDisplay* result = requestSign("1", "May", "1960");
+        QVERIFY2(isLoaded<FrmExitScreen>(), "the request creates the exit screen, its message drawn then");
+        QTest::mouseClick(result->cmdExit, Qt::LeftButton);
         FrmExitScreen* x = frmExitScreen();
         QTRY_VERIFY2(x->isVisible(), "the exit screen shows once the result window is gone");
         QVERIFY2(isLoaded<FrmMain>() && !frmMain()->isVisible(), "the entry window stays loaded, hidden");
