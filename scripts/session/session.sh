@@ -43,13 +43,19 @@ wait_for() {
     shift 2
     wait_until "$limit" "$@" || { echo "  waited $limit s for $what, in vain" >&2; return 1; }
 }
-# Xvfb picks a free display and writes its number once it is ready.
+# Starts an Xvfb with the arguments given after $1 on a free display, whose number it writes
+# to $WORK/$1 once the server is ready and records for the clean-up; XVFB_PID is the server's.
+start_xvfb() {
+    local file=$WORK/$1
+    shift
+    Xvfb -displayfd 3 -nolisten tcp "$@" 3>"$file" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    wait_until 10 test -s "$file" && cat "$file" >>"$WORK/x-displays"
+}
 # -noreset: an X server resets as its last client leaves and refuses connections meanwhile,
 # which a window manager connecting right after a query would meet.
-Xvfb -noreset -displayfd 3 -screen 0 "${SESSION_SCREEN:-1280x1024x24}" -dpi 96 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
-wait_until 10 test -s "$WORK/display"
+start_xvfb display -noreset -screen 0 "${SESSION_SCREEN:-1280x1024x24}" -dpi 96
 export DISPLAY=":$(cat "$WORK/display")"
-echo "${DISPLAY#:}" >> "$WORK/x-displays"
 if ! xdpyinfo >/dev/null 2>&1; then
     echo "FAIL: Xvfb did not start"
     echo "0 passed, 1 failed"

@@ -104,11 +104,9 @@ check "started with nohup, it outlives SIGHUP" after_signal nohup HUP running
 # --- the display going away under the program (a dropped ssh -X, an X server that
 # crashed): Qt ends the process from within, and the lock goes with it
 display_lost() {
-    Xvfb -displayfd 3 -nolisten tcp 3>"$WORK/lost-display" >/dev/null 2>&1 &
-    local server=$!
-    wait_until 10 test -s "$WORK/lost-display" && cat "$WORK/lost-display" >>"$WORK/x-displays" &&
+    start_xvfb lost-display &&
         DISPLAY=:$(cat "$WORK/lost-display") eval 'launch && wait_window "$WINDOW" >/dev/null' || return 1
-    kill $server; wait_exit "$LAUNCHED"
+    kill $XVFB_PID; wait_exit "$LAUNCHED"
     [ ! -e "$lock_file" ] || { echo "  status $STATUS, lock left behind"; false; }
 }
 check "the display going away ends the run and releases the lock" display_lost
