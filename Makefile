@@ -8,12 +8,15 @@ PACKAGES := build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev li
             imagemagick clang libclang-rt-dev libx11-dev libxcb1-dev \
             weston xwayland qt6-wayland libglib2.0-bin wmctrl
 # What builds and checks the Debian package.
-PACKAGE_PACKAGES := debhelper lintian man-db
+PACKAGE_PACKAGES := debhelper lintian man-db blhc autopkgtest
+# What the package's own as-installed tests (debian/tests) add: the accessibility bus read from
+# Python.
+INSTALLED_TEST_PACKAGES := python3-gi gir1.2-atspi-2.0
 # What `make test-desktops` adds: GNOME's and KDE's compositors and KDE's X11 window manager,
 # with KDE's window frames, the Orca screen reader with its speech server, and what builds and
 # checks the Debian package.
 DESKTOP_PACKAGES := mutter kwin-wayland kwin-x11 kwin-style-breeze dbus iproute2 libgl1-mesa-dri \
-                    orca speech-dispatcher at-spi2-core $(PACKAGE_PACKAGES)
+                    orca speech-dispatcher at-spi2-core $(PACKAGE_PACKAGES) $(INSTALLED_TEST_PACKAGES)
 
 MAKEFLAGS += --no-print-directory
 BUILD    ?= build

@@ -123,6 +123,8 @@ fails_saying() {
     [ "$status" = 1 ] && [[ "$(cat "$WORK/said")" == $want ]] || { echo "  status $status: $(head -c 300 "$WORK/said")"; return 1; }
 }
 check "a display that is gone" fails_saying 'Quorvex: cannot open the display ":99"' DISPLAY=:99
+check "Wayland asked for with no compositor: the Wayland display is named, not the X display" \
+    fails_saying 'Quorvex: cannot open the Wayland display "wayland-0"' QT_QPA_PLATFORM=wayland
 mkdir -p "$WORK/broken" && : > "$WORK/broken/libxcb-icccm.so.4"
 check "a broken platform plugin on a working display is named, not taken for a missing display" \
     fails_saying $'Quorvex: the display is there, but the platform plugin could not start:\n*platform plugin "xcb"*' LD_LIBRARY_PATH="$WORK/broken"
