@@ -1,5 +1,6 @@
 #include "ProcessAlive.h"
 
+#include <QCoreApplication>
 #include <QSysInfo>
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -10,11 +11,15 @@ bool lockOwnerRuns(qint64 pid, const QString& host)
 {
     if (pid <= 0)
         return true;
+    // A lock naming this very process was written by an earlier one that had the same id and
+    // was killed: wine gives the first process of a fresh wine server the same id each time,
+    // and so does a fresh PID namespace (a container, a sandbox).
+    const bool thisHost = host.isEmpty() || host == QSysInfo::machineHostName();
+    if (thisHost && pid == QCoreApplication::applicationPid())
+        return false;
 #ifdef Q_OS_UNIX
-    if (host.isEmpty() || host == QSysInfo::machineHostName())
+    if (thisHost)
         return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
-#else
-    Q_UNUSED(host);
 #endif
     return true;
 }

@@ -111,6 +111,18 @@ display_lost() {
 }
 check "the display going away ends the run and releases the lock" display_lost
 
+# --- a copy killed in a fresh PID namespace (a container, a sandbox) leaves a lock naming the
+# id that the next copy there is given again: no other copy's lock, so the next one starts
+in_fresh_pids() { unshare -p -f --mount-proc --kill-child "$BIN" >/dev/null 2>&1 & LAUNCHED=$!; PIDS+=("$LAUNCHED"); }
+killed_as_first_process() {
+    in_fresh_pids; wait_window "$WINDOW" >/dev/null && pkill -KILL -P "$LAUNCHED" || return 1
+    wait_exit "$LAUNCHED"; wait_for 5 "the killed copy's window to go" no_windows || return 1
+    [ -e "$lock_file" ] || { echo "  the killed copy left no lock"; return 1; }
+    in_fresh_pids; wait_window "$WINDOW" >/dev/null && [ "$(boxes)" = 0 ]
+}
+[ "$(id -u)" = 0 ] && check "after a copy killed as a PID namespace's first process, the next one there starts" \
+    then_stop killed_as_first_process
+
 # --- no display to open: one plain line naming it, and status 1 rather than an abort (the
 # lines for the other ways of having no display are in the widget tests); a damaged library
 # under the X11 plugin on a working display: Qt's words, naming the plugin

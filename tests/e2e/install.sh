@@ -11,22 +11,10 @@ ID=com.harrowfen.quorvex
 PREFIX="$WORK/my apps" EXEC="\"$WORK/my apps/bin/Quorvex\""
 check "cmake --install" eval 'cmake --install "$BUILD" --prefix "$PREFIX" >"$WORK/out" 2>&1 || { cat "$WORK/out"; false; }'
 ENTRY=$PREFIX/share/applications/$ID.desktop
-check "icon in the hicolor theme" test -s "$PREFIX/share/icons/hicolor/scalable/apps/$ID.svg" \
-    -a -s "$PREFIX/share/icons/hicolor/32x32/apps/$ID.png"
-check "desktop entry validates" desktop-file-validate "$ENTRY"
-check "desktop entry names the installed program by its full path" grep -qxF "Exec=$EXEC" "$ENTRY"
-METAINFO=$PREFIX/share/metainfo/$ID.metainfo.xml
-check "metainfo validates, pedantic too" eval 'appstreamcli validate --pedantic --no-net "$METAINFO" >"$WORK/out" &&
-    ! grep "^[EWP]:" "$WORK/out" || cat "$WORK/out"'
-# Each screenshot is one of the README's, at its size.
-shots() { sed -n 's|.*width="\([0-9]*\)" height="\([0-9]*\)">.*/\([^/]*\.png\)<.*|\3, \1 x \2|p' "$METAINFO"; }
-check "its screenshots are the README's" eval '[ "$(shots | wc -l)" -ge 4 ] && shots | while read -r f size; do
-    file "$HERE/../../docs/screenshots/${f%,}" | grep -qF "PNG image data, $size," || { echo "  $f $size"; exit 1; }; done'
-
+# (What the files say is read against what is installed by the Debian package's own tests.)
+check "the desktop entry names the installed program by its full path" grep -qxF "Exec=$EXEC" "$ENTRY"
 gio launch "$ENTRY" >"$WORK/launch.log" 2>&1 &
 main=$(wait_window "$WINDOW")
 check "the desktop entry starts the installed program" [ -n "$main" ] || cat "$WORK/launch.log"
-class=$(sed -n 's/^StartupWMClass=//p' "$ENTRY")
-check "its windows carry the entry's StartupWMClass" eval 'xprop -id "$main" WM_CLASS | grep -q "\"$class\"$"'
 check "its settings follow the program's name" test -f "$XDG_CONFIG_HOME/Quorvex.ini"
 summary

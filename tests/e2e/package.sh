@@ -10,6 +10,8 @@ source "$SRC/scripts/session/verdicts.sh"
 # Prints file $1 and fails when it holds a line that matches pattern $2.
 none_in() { ! grep -qE "$2" "$1" || { cat "$1"; false; }; }
 
+project=$(sed -n 's/^project(Quorvex VERSION \([0-9.]*\) .*/\1/p' "$SRC/CMakeLists.txt")
+check "the package's version is the program's, $project" [ "$(cd "$SRC" && dpkg-parsechangelog -S Version)" = "$project" ]
 check "the package builds" "$SRC/scripts/package.sh" "$out"
 check "its widget tests ran in the build, and passed" \
     eval 'grep -E "^ *[0-9]+/[0-9]+ Test +#[0-9]+: tst_goldens " "$out/build.log" &&
