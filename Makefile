@@ -120,12 +120,20 @@ package:
 	@$(MAKE) deps PACKAGES="$(PACKAGES) $(PACKAGE_PACKAGES)"
 	@scripts/package.sh $(BUILD)/package
 
-# Quorvex.exe for 64-bit Windows and its installer, build-windows/Quorvex-1.0-setup.exe:
+# Quorvex.exe for 64-bit Windows and its installer, build-windows/Quorvex-<version>-setup.exe:
 # cross-built with Debian's MinGW-w64 against a Qt built once from Debian's own qt6-base
 # source (scripts/windows/qt.sh keeps it in /var/cache/quorvex/qt-windows), staged with the
 # DLLs it loads and packed by NSIS. The icon comes from the build for this machine.
-WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix ninja-build dpkg-dev nsis
+# Signed with QUORVEX_SIGN_CERT and QUORVEX_SIGN_KEY (PEM files; make variables or environment):
+# Quorvex.exe, the uninstaller and the installer, Authenticode with SHA-256.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix ninja-build dpkg-dev nsis osslsigncode openssl
 WINDOWS_BUILD ?= build-windows
+# The version, in one place: CMake's project version. The hosts of the program's web pages, from
+# its own table of them.
+VERSION := $(shell sed -n '/^project/s/.* VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
+site = $(shell sed -n 's/.* $(1) = "\([^"]*\)".*/\1/p' src/links/Sites.h)
+SETUP = $(CURDIR)/$(WINDOWS_BUILD)/Quorvex-$(VERSION)-setup.exe
+SIGNING = $(if $(QUORVEX_SIGN_CERT),QUORVEX_SIGN_CERT=$(abspath $(QUORVEX_SIGN_CERT)) QUORVEX_SIGN_KEY=$(abspath $(QUORVEX_SIGN_KEY)))
 windows: build
 	@$(MAKE) deps PACKAGES="$(PACKAGES) $(WINDOWS_PACKAGES)"
 	@qt=$$(scripts/windows/qt.sh) && \
@@ -135,16 +143,31 @@ windows: build
 	    -DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/scripts/windows/wine-test.sh $(CMAKE_ARGS) >/dev/null && \
 	  cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target Quorvex && \
 	  scripts/windows/stage.sh $(CURDIR)/$(WINDOWS_BUILD) $$qt $(CURDIR)/$(WINDOWS_BUILD)/stage >/dev/null
-	@makensis -V1 -DFILES=$(CURDIR)/$(WINDOWS_BUILD)/install-files.nsh \
-	  -DICON=$(CURDIR)/$(WINDOWS_BUILD)/windows/quorvex.ico \
-	  -DOUTFILE=$(CURDIR)/$(WINDOWS_BUILD)/Quorvex-1.0-setup.exe packaging/windows/Quorvex.nsi
-	@ls $(CURDIR)/$(WINDOWS_BUILD)/Quorvex-1.0-setup.exe
+	@if [ -n "$(QUORVEX_SIGN_CERT)" ]; then \
+	  $(SIGNING) scripts/windows/sign.sh $(WINDOWS_BUILD)/stage/Quorvex.exe; \
+	else echo "make windows: unsigned (give QUORVEX_SIGN_CERT and QUORVEX_SIGN_KEY to sign)"; fi
+	@$(SIGNING) makensis -V1 -DFILES=$(CURDIR)/$(WINDOWS_BUILD)/install-files.nsh \
+	  -DICON=$(CURDIR)/$(WINDOWS_BUILD)/windows/quorvex.ico -DVERSION=$(VERSION) \
+	  -DMAIN_SITE=$(call site,mainSite) -DPROGRAM_SITE=$(call site,programSite) \
+	  $(if $(QUORVEX_SIGN_CERT),-DSIGN=$(CURDIR)/scripts/windows/sign.sh) \
+	  -DOUTFILE=$(SETUP) packaging/windows/Quorvex.nsi
+	@ls $(SETUP)
 
 # The widget tests cross-built and run under wine (each in the build's wine prefix, on Qt's
-# offscreen platform), and the installer's end-to-end test under wine in Xvfb with openbox.
+# offscreen platform), and the installer's end-to-end test under wine in Xvfb with openbox;
+# built signed with a throwaway certificate, made once in the build, whose signatures the
+# end-to-end test verifies. A second signed build must give the same installer, byte for byte.
 WINE_PACKAGES := wine wine64
-test-windows: windows
+TEST_SIGNING := $(WINDOWS_BUILD)/test-signing
+test-windows: build
 	@$(MAKE) deps PACKAGES="$(PACKAGES) $(WINDOWS_PACKAGES) $(WINE_PACKAGES)"
+	@[ -s $(TEST_SIGNING)/cert.pem ] || { mkdir -p $(TEST_SIGNING) && \
+	  openssl req -x509 -newkey rsa:2048 -nodes -days 3650 -subj "/CN=Quorvex test signing" \
+	    -addext extendedKeyUsage=codeSigning -keyout $(TEST_SIGNING)/key.pem -out $(TEST_SIGNING)/cert.pem 2>/dev/null; }
+	@$(MAKE) windows QUORVEX_SIGN_CERT=$(TEST_SIGNING)/cert.pem QUORVEX_SIGN_KEY=$(TEST_SIGNING)/key.pem
+	@cp $(SETUP) $(TEST_SIGNING)/first-setup.exe
+	@$(MAKE) windows QUORVEX_SIGN_CERT=$(TEST_SIGNING)/cert.pem QUORVEX_SIGN_KEY=$(TEST_SIGNING)/key.pem >/dev/null
+	@cmp $(TEST_SIGNING)/first-setup.exe $(SETUP) && echo "test-windows: two signed builds give the same installer"
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	@cd $(WINDOWS_BUILD) && xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
 	  ctest --output-on-failure -j $(JOBS)

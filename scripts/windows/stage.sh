@@ -33,24 +33,5 @@ while [ ${#queue[@]} -gt 0 ]; do
     done
   done
 done
-# The installer's file lists: what it puts in the program's folder, and what its uninstaller
-# takes away again (that and nothing else).
-files=$(cd "$stage" && find . -type f -printf '%P\n' | LC_ALL=C sort)
-{
-  echo "!define SIZE_KB $(du -sk --apparent-size "$stage" | cut -f1)"
-  echo "!macro InstallFiles"
-  for f in $files; do
-    dir=$(dirname "$f")
-    [ "$dir" = . ] && echo "  SetOutPath \"\$INSTDIR\"" || echo "  SetOutPath \"\$INSTDIR\\${dir//\//\\}\""
-    echo "  File \"/oname=$(basename "$f")\" \"$stage/$f\""
-  done
-  echo "  SetOutPath \"\$INSTDIR\""
-  echo "!macroend"
-  echo "!macro UninstallFiles"
-  for f in $files; do echo "  Delete \"\$INSTDIR\\${f//\//\\}\""; done
-  for d in $(cd "$stage" && find . -mindepth 1 -type d -printf '%P\n' | LC_ALL=C sort -r); do
-    echo "  RMDir \"\$INSTDIR\\${d//\//\\}\""
-  done
-  echo "!macroend"
-} > "$(dirname "$stage")/install-files.nsh"
-echo "$files"
+"$(dirname "$0")/file-lists.sh" "$stage" > "$(dirname "$stage")/install-files.nsh"
+(cd "$stage" && find . -type f -printf '%P\n' | LC_ALL=C sort)

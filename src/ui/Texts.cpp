@@ -1,6 +1,6 @@
 #include "Texts.h"
 
-QString windowCaption() { return QStringLiteral("Quorvex v1.0"); }
+QString windowCaption() { return QStringLiteral("Quorvex v" QUORVEX_VERSION); }
 
 QString introText()
 {
