@@ -18,6 +18,8 @@ winpath() { winepath -w "$1" 2>/dev/null; }
   flock 9
   if [ ! -f "$WINEPREFIX/.made" ]; then
     wineboot -i >/dev/null 2>&1
+    # DejaVu Sans stands in for Verdana, as on Linux; wine takes it from the system's fonts.
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Verdana /d "DejaVu Sans" /f >/dev/null 2>&1
     wineserver -w
     touch "$WINEPREFIX/.made"
   fi

@@ -36,7 +36,7 @@ FrmAbout::FrmAbout(QWidget* caller) : QDialog(caller)
                          Look::verdana(9.75, true), Qt::AlignLeft | Qt::AlignTop, Look::GrowsToFit);
     Label1 = Look::label(
         this, "Label1", twRect(210, 720, 5985, 1095),
-        introText() + QStringLiteral(" Quorvex is copyright Harrowfen Softwares; all rights reserved."),
+        introText() + QStringLiteral(" Copyright Harrowfen Softwares."),
         Look::lilac, Look::verdana(8.25));
     lblHomePage =
         new LinkLabel(this, "lblHomePage", twRect(1560, 1920, 4650, 195),
