@@ -3,7 +3,6 @@
 #include "app/FrmExitScreen.h"
 #include "app/Settings.h"
 #include "app/UpdateReminder.h"
-#include "ui/Look.h"
 
 #include <QAccessible>
 #include <QDir>
@@ -414,13 +413,6 @@ private slots:
             act();
             QCOMPARE(rec.messages.size() + isLoaded<FrmExitScreen>(), typed.isEmpty() ? 1 : 0);
         }
-    }
-
-    // Every window and box has the program's icon, also a box with no window of the program.
-    void everyBoxHasTheIcon()
-    {
-        QMessageBox box;
-        QCOMPARE(box.windowIcon().pixmap(48).toImage(), Look::programIcon().pixmap(48).toImage());
     }
 };
 

@@ -26,8 +26,8 @@ public:
 private slots:
     void init() { rec.reset(); }
 
-    // The lists' entries and their first picks, and the names a screen reader says (the
-    // empty name box is in the entry window's golden).
+    // The lists' entries and their first picks, and what a screen reader says of a list (the
+    // empty name box is in the entry window's golden; the names Orca says, in its test).
     void opensWithTheFirstEntriesPicked()
     {
         FrmMain* w = activated(frmMain());
@@ -37,9 +37,6 @@ private slots:
                   << list->currentText();
         QCOMPARE(lists, (QStringList{"31", "1", "31", "1", "12", "January", "December", "January", "136",
                                      "1900", "2035", "1900"}));
-        QCOMPARE(w->txtName->accessibleName() + w->cboDate->accessibleName() + w->cboMonth->accessibleName() +
-                     w->cboYear->accessibleName(),
-                 QStringLiteral("NameDateMonthYear"));
         // What a screen reader meets on a list: its name once and its value, also after a change.
         QTest::keyClick(w->cboDate, Qt::Key_Down);
         QAccessibleInterface* date = QAccessible::queryAccessibleInterface(w->cboDate);
