@@ -40,7 +40,7 @@ check "and the program's home page, online help and download page" \
           registered HelpLink "REG_SZ *http://quorvex.harrowfen.com/quorvex-help.html$" &&
           registered URLUpdateInfo "REG_SZ *http://quorvex.harrowfen.com/download-quorvex.html$"'
 check "the installer, the program and the uninstaller are signed" \
-    eval 'for f in "$SETUP" "$installed/Quorvex.exe" "$installed/Uninstall.exe"; do signed "$f" || { echo "  $f"; exit 1; }; done'
+    eval '(for f in "$SETUP" "$installed/Quorvex.exe" "$installed/Uninstall.exe"; do signed "$f" || { echo "  $f"; exit 1; }; done)'
 
 # --- the main road, by keyboard, with an X display there (wine's)
 launch; first=$LAUNCHED
