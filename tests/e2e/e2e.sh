@@ -48,6 +48,8 @@ place=$(geometry "$exit_id"); stored=$(md5sum < "$settings_file")
 touch -d "1 hour ago" "$XDG_RUNTIME_DIR/Quorvex-single-copy.lock" # the first copy open an hour
 launch; second=$LAUNCHED
 box=$(wait_window "$BOX"); verdict "a second copy shows its message over the exit screen" $?
+check "its message carries the program's icon, though no window of it is open" \
+    eval 'xprop -id "$box" _NET_WM_ICON | grep -q "Icon (32 x 32)"'
 check "the second copy's message is above the exit screen and active" \
     eval 'wait_until 2 stacked_above "$box" "$exit_id" && [ "$(xdotool getactivewindow)" = "$box" ]'
 xdotool key Return; wait_exit $second
