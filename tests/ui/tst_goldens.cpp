@@ -54,17 +54,17 @@ class TestGoldens : public QObject
                 text = label->text();
                 room = label->contentsRect();
                 flags = label->alignment() | Qt::TextExpandTabs | (label->wordWrap() ? Qt::TextWordWrap : 0);
-            } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
-                QStyleOptionButton option;
-                option.initFrom(check);
-                text = option.text = check->text();
-                room = check->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check);
-            } else if (auto* button = qobject_cast<QAbstractButton*>(w)) { // push buttons and links
+            } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+                // A button's and a check box's text in the room its style leaves it; a link's in
+                // its whole rectangle.
                 QStyleOptionButton option;
                 option.initFrom(button);
-                text = button->text();
-                room = qobject_cast<QPushButton*>(button)
-                           ? button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                text = option.text = button->text();
+                const bool check = qobject_cast<QCheckBox*>(button);
+                room = check || qobject_cast<QPushButton*>(button)
+                           ? button->style()->subElementRect(check ? QStyle::SE_CheckBoxContents
+                                                                   : QStyle::SE_PushButtonContents,
+                                                             &option, button)
                            : button->contentsRect();
             }
             const QSize needed =
