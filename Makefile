@@ -130,7 +130,7 @@ WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix ninja-build dpkg-dev nsis osslsig
 WINDOWS_BUILD ?= build-windows
 # The version, in one place: CMake's project version. The hosts of the program's web pages, from
 # its own table of them.
-VERSION := $(shell sed -n '/^project/s/.* VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
+VERSION = $(shell sed -n '/^project/s/.* VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 site = $(shell sed -n 's/.* $(1) = "\([^"]*\)".*/\1/p' src/links/Sites.h)
 SETUP = $(CURDIR)/$(WINDOWS_BUILD)/Quorvex-$(VERSION)-setup.exe
 SIGNING = $(if $(QUORVEX_SIGN_CERT),QUORVEX_SIGN_CERT=$(abspath $(QUORVEX_SIGN_CERT)) QUORVEX_SIGN_KEY=$(abspath $(QUORVEX_SIGN_KEY)))
