@@ -34,10 +34,9 @@ FrmAbout::FrmAbout(QWidget* caller) : QDialog(caller)
     picIcon->setPixmap(Look::programIcon().pixmap(32, 32));
     Label2 = Look::label(this, "Label2", twRect(960, 240, 2670, 240), windowCaption(), Look::lilac,
                          Look::verdana(9.75, true), Qt::AlignLeft | Qt::AlignTop, Look::GrowsToFit);
-    Label1 = Look::label(
-        this, "Label1", twRect(210, 720, 5985, 1095),
-        introText() + QStringLiteral(" Copyright Harrowfen Softwares."),
-        Look::lilac, Look::verdana(8.25));
+    Label1 = Look::label(this, "Label1", twRect(210, 720, 5985, 1095),
+                         introText() + QStringLiteral(" Copyright Harrowfen Softwares."), Look::lilac,
+                         Look::verdana(8.25));
     lblHomePage =
         new LinkLabel(this, "lblHomePage", twRect(1560, 1920, 4650, 195),
                       QStringLiteral("Click here to visit ") + homePageAddress(), 8.25, Qt::AlignLeft);
