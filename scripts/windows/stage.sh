@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Stages Quorvex.exe for installing: the program, stripped, with exactly the DLLs it loads
 # (Qt's and MinGW's runtime, found by following each file's imports) and the one plugin Qt
-# loads, the Windows platform. Windows' own DLLs are left to Windows.
+# loads, the Windows platform. Windows' own DLLs are left to Windows. The installer's file lists
+# go beside the stage, into install-files.nsh.
 # Usage: stage.sh BUILD-DIR QT-PREFIX STAGE-DIR
 set -euo pipefail
 build=$1 qt=$2 stage=$3
@@ -34,4 +35,3 @@ while [ ${#queue[@]} -gt 0 ]; do
   done
 done
 "$(dirname "$0")/file-lists.sh" "$stage" > "$(dirname "$stage")/install-files.nsh"
-(cd "$stage" && find . -type f -printf '%P\n' | LC_ALL=C sort)
