@@ -2,10 +2,10 @@
 # The program on a Wayland desktop (weston, with Xwayland): the X11 platform wherever an X
 # display is there; on native Wayland no warning, and no crash when a fixed-size window is
 # asked to maximize.
-# Usage: wayland.sh PATH/TO/Quorvex PATH/TO/wayland_probe
+# Usage: wayland.sh PATH/TO/Quorvex PATH/TO/tst_ui
 set -u
 BIN=$(readlink -f "$1")
-PROBE=$(readlink -f "$2")
+TST_UI=$(readlink -f "$2")
 HERE=$(cd "$(dirname "$0")" && pwd)
 source "$HERE/../../scripts/session/session.sh"
 start_weston; verdict "weston starts with Xwayland" $?
@@ -28,13 +28,14 @@ QT_QPA_PLATFORM=wayland DISPLAY=$WESTON_X11 WAYLAND_DISPLAY=$WESTON_WAYLAND laun
 check "QT_QPA_PLATFORM=wayland still gets native Wayland" runs_on $LAUNCHED libqwayland-generic.so
 stop_all
 
-# Native Wayland alone: the program starts on it without a word on stderr; a test build of
-# it asks to enlarge each window.
+# Native Wayland alone: the program starts on it without a word on stderr; the widget test
+# asks to enlarge each window.
 export -n DISPLAY
 export WAYLAND_DISPLAY=$WESTON_WAYLAND
 launch
 check "native Wayland without an X display" runs_on $LAUNCHED libqwayland-generic.so
 settle; stop_all
 check "native Wayland prints no warning" [ ! -s "$WORK/stderr" ]
-check "native Wayland: maximize and full screen leave every window at its size" "$PROBE"
+check "native Wayland: maximize and full screen leave every window at its size" \
+    "$TST_UI" -platform wayland fixedSizeOnNativeWayland
 summary

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QSignalSpy>
+#include <QWindow>
 
 class TestUi : public QObject
 {
@@ -46,6 +47,36 @@ private slots:
         QCOMPARE(a11y->text(QAccessible::Name), QStringLiteral("A &B"));
         a11y->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(clicks.size(), 1);
+    }
+
+    // On native Wayland the title bar that Qt draws offers maximize and full screen: every
+    // fixed-size window, asked for each, keeps its size (wayland.sh runs this on weston).
+    void fixedSizeOnNativeWayland_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char* window : {"frmMain", "frmExitScreen", "frmAbout", "box"})
+            QTest::newRow(window) << window;
+    }
+    void fixedSizeOnNativeWayland()
+    {
+        if (QGuiApplication::platformName() != "wayland")
+            QSKIP("for native Wayland");
+        QFETCH(QString, window);
+        const auto askToEnlarge = [](QWidget* w) {
+            const QSize size = w->size();
+            for (Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+                w->windowHandle()->setWindowStates(state);
+                QTest::qWait(800); // the compositor's answer, if it were to enlarge it
+                QCOMPARE(w->size(), size);
+                QVERIFY(!(w->windowHandle()->windowStates() & state));
+            }
+        };
+        if (window != "box")
+            return askToEnlarge(shownWindow(window));
+        setMsgBoxAnswerer(nullptr);
+        onNextModal(this, askToEnlarge);
+        MsgBox(QStringLiteral("Please Enter only Letters"), QMessageBox::Information);
+        rec.answerMessages();
     }
 };
 
