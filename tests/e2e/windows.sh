@@ -85,7 +85,7 @@ wait_for 20 "the installer's question" eval '[ "$(setup_windows | wc -l)" -gt 1 
 question=$(setup_windows | grep -vx "$pages" | head -1)
 check "the wizard asks to close the running copy, above its exit screen" \
     eval 'xprop -id "$question" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && stacked_above "$question" "$exit_id" ||
-        { echo "  question $question, exit screen $exit_id"; xprop -id "$question" _NET_WM_STATE; xprop -root _NET_CLIENT_LIST_STACKING; import -window root /tmp/wdbg/q.png; false; }'
+        { echo "  question $question, exit screen $exit_id"; xprop -id "$question" _NET_WM_STATE; xprop -root _NET_CLIENT_LIST_STACKING; false; }'
 press "$exit_id" alt+x; wait_exit $first
 check "Exit on the exit screen ends the program with status 0" [ "$STATUS" = 0 ]
 check "the program releases its lock" [ ! -e "$profile/AppData/Local/Quorvex-single-copy.lock" ]
