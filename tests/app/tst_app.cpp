@@ -240,15 +240,12 @@ private slots:
     }
 
     // The desktop (on Wayland the dock, the task switcher, the icon) matches the program's
-    // windows to the desktop entry the build installs by its file name, and on X11 by the
-    // window class the entry names.
+    // windows to the desktop entry the build installs by its file name. (On X11 it goes by the
+    // window class, which the package's tests read against the installed entry.)
     void theDesktopEntryIsTheProgramsOwn()
     {
-        QFile entry(DESKTOP_ENTRY);
-        QVERIFY(entry.open(QIODevice::ReadOnly));
-        QCOMPARE(QGuiApplication::desktopFileName() + ".desktop.in", QFileInfo(entry).fileName());
-        QVERIFY(entry.readAll().split('\n').contains("StartupWMClass=" +
-                                                     QCoreApplication::applicationName().toUtf8()));
+        QVERIFY(QFileInfo::exists(DESKTOP_ENTRY));
+        QCOMPARE(QGuiApplication::desktopFileName() + ".desktop.in", QFileInfo(DESKTOP_ENTRY).fileName());
     }
 
     // Tab goes round each window's controls, from where the focus is as the window opens.
