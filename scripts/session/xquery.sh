@@ -66,6 +66,8 @@ stays_above_another_program() {
     kill $other_pid; wait $other_pid 2>/dev/null
     return $status
 }
+# True when window $1 is marked to stay above other windows.
+marked_above() { xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 # True when window $1 lies above window $2 in the window manager's stacking order.
 stacked_above() {
     local w i=0 pa=-1 pb=-1

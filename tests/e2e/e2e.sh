@@ -37,7 +37,7 @@ press "$main" Escape
 exit_id=$(wait_window "$WINDOW" "$main"); verdict "Esc on the entry window brings up the exit screen" $?
 check "the exit screen has the keyboard" wait_until 3 active "$exit_id"
 check "the exit screen's frame is centred on the screen" frame_centred_on "$exit_id" "$(screen_centre)"
-check "exit screen is marked above" eval 'xprop -id "$exit_id" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE'
+check "exit screen is marked above" marked_above "$exit_id"
 # A window manager numbers a title shown twice at once (KWin: "Quorvex v1.0 <2>").
 check "the exit screen's title is not numbered" eval '! xprop -id "$exit_id" _NET_WM_VISIBLE_NAME | grep -q "<"'
 check "the exit screen stays above a window opened and activated after it" stays_above_another_program "$exit_id"
@@ -67,7 +67,7 @@ box=$(wait_window "$BOX"); verdict "a blank in the e-mail box is refused" $?
 top=$(xprop -root _NET_CLIENT_LIST_STACKING | awk '{ print $NF }')
 check "the refusal is owned by the exit screen and above it" eval '[ $((top)) = "$box" ] &&
     xprop -id "$box" WM_TRANSIENT_FOR | grep -q "$(printf 0x%x "$exit_id")" &&
-    xprop -id "$box" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE'
+    marked_above "$box"'
 check "the refusal is centred on the exit screen" near "$(frame_centre "$box")" "$(frame_centre "$exit_id")"
 press "$box" Return; wait_gone "$box"
 press "$exit_id" alt+x; wait_exit $first
@@ -104,7 +104,7 @@ press "$main" alt+z
 result=$(wait_window "$WINDOW" "$main")
 press "$result" Return
 exit_id=$(wait_window "$WINDOW" "$result")
-check "the exit screen after a request is marked above" eval 'xprop -id "$exit_id" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE'
+check "the exit screen after a request is marked above" marked_above "$exit_id"
 close_window "$exit_id"
 wait_exit $again
 check "closing the exit screen by its close box ends the process with status 0" [ "$STATUS" = 0 ]
@@ -129,8 +129,7 @@ box=$(wait_window "$BOX"); verdict "one click on the inactive window, back from 
 press "$box" Return; wait_gone "$box"
 kill $other_pid; wait $other_pid 2>/dev/null
 wmctrl -i -r "$main" -b add,above # "Always on top" from the window manager's menu
-above() { local w=$1; wait_until 2 eval 'xprop -id "$w" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE' ||
-    { xprop -id "$w" _NET_WM_STATE; false; }; }
+above() { wait_until 2 marked_above "$1" || { xprop -id "$1" _NET_WM_STATE; false; }; }
 press "$main" a n n alt+z
 result=$(wait_window "$WINDOW" "$main")
 check "the user's \"always on top\" passes to the result window" above "$result"

@@ -58,7 +58,7 @@ main=$(shown_window "$WINDOW" none)
 # --- the exit screen, above the others (a second copy's refusal is the widget tests')
 press "$main" Escape
 exit_id=$(wait_window "$WINDOW" "$main"); verdict "Esc brings up the exit screen" $?
-check "the exit screen is top-most" eval 'wait_until 3 eval "xprop -id \"\$exit_id\" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE"'
+check "the exit screen is top-most" wait_until 3 marked_above "$exit_id"
 check "the exit screen stays above a window activated after it" stays_above_another_program "$exit_id"
 
 # --- installing or uninstalling while it runs: /S refuses with status 3 and changes nothing;
@@ -79,7 +79,7 @@ press "$pages" Return # Install, into the folder it offers
 wait_for 20 "the installer's question" eval '[ "$(setup_windows | wc -l)" -gt 1 ]'
 question=$(setup_windows | grep -vx "$pages" | head -1)
 check "the wizard asks to close the running copy, above its exit screen" \
-    eval 'xprop -id "$question" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && stacked_above "$question" "$exit_id" ||
+    eval 'marked_above "$question" && stacked_above "$question" "$exit_id" ||
         { echo "  question $question, exit screen $exit_id"; xprop -id "$question" _NET_WM_STATE; xprop -root _NET_CLIENT_LIST_STACKING; false; }'
 press "$exit_id" alt+x; wait_exit $first
 check "Exit on the exit screen ends the program with status 0" [ "$STATUS" = 0 ]
