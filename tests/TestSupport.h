@@ -26,6 +26,17 @@
 #include <algorithm>
 #include <functional>
 
+// Runs check on the modal window that opens next, as it opens, then closes that window
+// whatever the check found: a failed check cannot leave the test waiting on it.
+inline void onNextModal(QObject* context, std::function<void(QWidget*)> check)
+{
+    QTimer::singleShot(0, context, [check] {
+        check(QApplication::activeModalWidget());
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+}
+
 class Recorder : public QObject
 {
     Q_OBJECT
@@ -57,6 +68,14 @@ public:
             messages.append(request);
             return request.buttons.testFlag(answer) ? answer : QMessageBox::Ok;
         });
+    }
+    // The real message box that ask shows, with check run on it as it opens.
+    void onRealBox(const std::function<void(QWidget*)>& check, const std::function<void()>& ask)
+    {
+        setMsgBoxAnswerer(nullptr);
+        onNextModal(this, check);
+        ask();
+        answerMessages();
     }
     // The run's end, as main ends it: no window left for the leak checker.
     ~Recorder() override
@@ -90,17 +109,6 @@ public:
 public slots:
     void open(const QUrl& url) { opened << url.toString(QUrl::FullyEncoded); }
 };
-
-// Runs check on the modal window that opens next, as it opens, then closes that window
-// whatever the check found: a failed check cannot leave the test waiting on it.
-inline void onNextModal(QObject* context, std::function<void(QWidget*)> check)
-{
-    QTimer::singleShot(0, context, [check] {
-        check(QApplication::activeModalWidget());
-        if (QWidget* modal = QApplication::activeModalWidget())
-            modal->close();
-    });
-}
 
 // One key pressed and released, for a table's column of keys.
 inline QTestEventList keys(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)

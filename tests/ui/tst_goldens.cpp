@@ -106,13 +106,9 @@ class TestGoldens : public QObject
         actual.save(out);
         QFAIL(qPrintable(name + " differs from " + golden + ": see " + out));
     }
-    // The real message box that the program shows, as it opens, when ask runs.
     void compareBox(const std::function<void()>& ask, const QString& name)
     {
-        setMsgBoxAnswerer(nullptr);
-        onNextModal(this, [&](QWidget* box) { compare(box, name); });
-        ask();
-        rec.answerMessages();
+        rec.onRealBox([&](QWidget* box) { compare(box, name); }, ask);
     }
 
 private slots:

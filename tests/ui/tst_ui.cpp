@@ -73,10 +73,8 @@ private slots:
         };
         if (window != "box")
             return askToEnlarge(shownWindow(window));
-        setMsgBoxAnswerer(nullptr);
-        onNextModal(this, askToEnlarge);
-        MsgBox(QStringLiteral("Please Enter only Letters"), QMessageBox::Information);
-        rec.answerMessages();
+        rec.onRealBox(askToEnlarge,
+                      [] { MsgBox(QStringLiteral("Please Enter only Letters"), QMessageBox::Information); });
     }
 };
 
