@@ -63,6 +63,7 @@ private slots:
             QSKIP("for native Wayland");
         QFETCH(QString, window);
         const auto askToEnlarge = [](QWidget* w) {
+            QVERIFY2(w, "the window did not come");
             const QSize size = w->size();
             for (Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
                 w->windowHandle()->setWindowStates(state);
