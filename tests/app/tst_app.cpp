@@ -390,11 +390,11 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, pressed);
         QGuiApplication::styleHints()->setMouseDoubleClickInterval(300);
-        FrmMain* w = activated(frmMain());
+        QPointer<FrmMain> w = activated(frmMain());
         QTest::qWait(400);
         QWidget other;
         activated(&other);
-        activated(w)->findChild<QWidget*>(focus)->setFocus();
+        activated(w.data())->findChild<QWidget*>(focus)->setFocus();
         const auto act = [&] {
             if (key == Qt::Key_unknown)
                 QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, w->cmdNext->mapTo(w, QPoint(5, 5)));
@@ -404,6 +404,7 @@ private slots:
         };
         act();
         QGuiApplication::styleHints()->setMouseDoubleClickInterval(0); // for the tests that follow, too
+        QVERIFY2(w, "the entry window was left");
         QCOMPARE(w->txtName->text(), typed);
         QCOMPARE(rec.messages.size() + isLoaded<FrmExitScreen>(), pressed ? 1 : 0);
         if (!pressed) { // the same key, later, presses its button (or types)
